@@ -1,0 +1,100 @@
+#include "board/post_status.h"
+
+#include <array>
+
+namespace vantor {
+
+Army armyOfSlot(int slot)
+{
+    return slot < 9 ? Army::West : Army::East;
+}
+
+Army opposing(Army army)
+{
+    return army == Army::West ? Army::East : Army::West;
+}
+
+int mirrorSlot(int slot)
+{
+    return 17 - slot;
+}
+
+QString postCaption(int slot)
+{
+    static const std::array<const char16_t *, 3> wings{u"左翼", u"中翼", u"右翼"};
+    static const std::array<const char16_t *, 3> lines{u"後詰", u"中備", u"先鋒"};
+    const int westSlot = armyOfSlot(slot) == Army::West ? slot : mirrorSlot(slot);
+    return QString::fromUtf16(wings[westSlot % 3]) + QString::fromUtf16(lines[westSlot / 3]);
+}
+
+Army holdingArmy(int slot, int status)
+{
+    return isTaken(status) ? opposing(armyOfSlot(slot)) : armyOfSlot(slot);
+}
+
+StatusKind statusKind(int status)
+{
+    switch (status) {
+    case OwnFighting:
+    case RivalFighting:
+        return StatusKind::Fighting;
+    case RivalAwaiting:
+    case OwnAwaiting:
+        return StatusKind::Awaiting;
+    default:
+        return StatusKind::Present;
+    }
+}
+
+bool isTaken(int status)
+{
+    return status == RivalAwaiting || status == RivalPresent || status == RivalFighting;
+}
+
+int steppedStatus(int status, int button)
+{
+    return button == RightButton ? status - 1 : status + 1;
+}
+
+int wrappedStatus(int status)
+{
+    if (status >= 6)
+        return OwnPresent;
+    if (status <= -1)
+        return OwnAwaiting;
+    return status;
+}
+
+PostLine postLine(int slot)
+{
+    const int westSlot = armyOfSlot(slot) == Army::West ? slot : mirrorSlot(slot);
+    return PostLine(westSlot / 3);
+}
+
+int postWeight(int slot)
+{
+    switch (postLine(slot)) {
+    case PostLine::RearGuard:
+        return 4;
+    case PostLine::Middle:
+        return 2;
+    case PostLine::Vanguard:
+        return 1;
+    }
+    return 0;
+}
+
+int mainGeneralPoints(int slot)
+{
+    switch (postLine(slot)) {
+    case PostLine::RearGuard:
+        return 400;
+    case PostLine::Middle:
+        return 300;
+    case PostLine::Vanguard:
+        return 200;
+    }
+    return 0;
+}
+
+} // namespace vantor
