@@ -1,0 +1,45 @@
+// Each army's battle score is the text of its score box; these rules read the
+// value out of the text and give the text the box should hold next. They never
+// touch a box: the window writes the result and its change reactions decide
+// whether the write counts as an edit.
+#pragma once
+
+#include <QString>
+#include <array>
+#include <optional>
+
+namespace vantor {
+
+// Scores at or above this are typing slips, reset to "0" when they settle.
+inline constexpr double ScoreUpperBound = 100000;
+
+// Plain decimal text without separators or exponent: "1350", "0.5", "-40".
+// The digits are the shortest that read back as the same value, so every
+// finite value has exactly one text; infinities are held at the largest finite
+// value of their sign and NaN gives "0".
+QString scoreText(double value);
+
+// A step button pressed with a mouse button: left (1) adds the step, right (2)
+// subtracts it, any other button keeps the text. A score of 0 or less then
+// reads "0".
+QString steppedScore(const QString &text, int step, int button);
+
+QString awardedScore(const QString &text, int award);
+QString accruedScore(const QString &text, double rate, int minutes);
+
+// The two passes of the clamp. Each gives the text to write, or nothing when
+// the box keeps its text; a box that already reads "0" keeps it, so a caller
+// that writes only what it is given never raises a change that changes nothing.
+std::optional<QString> flooredScore(const QString &text); // 0 or less -> "0"
+std::optional<QString> boundedScore(const QString &text); // ScoreUpperBound or more -> "0"
+
+struct Award {
+    const char16_t *caption;
+    int points;
+};
+
+// The award menus in menu order. The two armies' menus differ in one caption.
+std::array<Award, 5> westAwards();
+std::array<Award, 5> eastAwards();
+
+} // namespace vantor
