@@ -1,0 +1,21 @@
+// Times the user types into a box: the elapsed battle time and the placement time
+// of a post. Both boxes take hours and minutes written with one colon (1:5, 1:05,
+// 12:5, 12:05); the elapsed box also takes a bare count of minutes of up to two
+// characters. Anything else is invalid. A text longer than five characters is
+// rejected unread, so any paste answers at once.
+#pragma once
+
+#include <QString>
+
+#include <optional>
+
+namespace vantor {
+
+// Minutes of battle. A count above a day wraps to the time within the day, but a
+// whole day (24:00) is kept, as the time limit of a battle is exactly one day.
+std::optional<int> readElapsedText(const QString &text);
+
+// A time of day 0..1439; 24:00 is midnight.
+std::optional<int> readPlacementText(const QString &text);
+
+} // namespace vantor
