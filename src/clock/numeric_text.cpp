@@ -1,5 +1,7 @@
 #include "clock/numeric_text.h"
 
+#include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <limits>
 #include <string>
@@ -22,67 +24,64 @@ double numericValue(QStringView text)
     while (i < n && (text[i] == QLatin1Char(' ') || text[i] == QLatin1Char('\t')))
         ++i;
 
-    // Collect the leading number as ASCII; only its shape is checked here,
-    // the value comes from strtod. Very long digit runs are folded into the
-    // exponent so that the copy stays small whatever the text.
-    std::string number;
+    bool negative = false;
     if (i < n && (text[i] == QLatin1Char('+') || text[i] == QLatin1Char('-')))
-        number += char(text[i++].unicode());
+        negative = text[i++] == QLatin1Char('-');
 
-    constexpr int keptDigits = 40;
-    int integerDigits = 0;
-    long long droppedIntegerDigits = 0;
-    while (i < n && isDigit(text[i])) {
-        if (integerDigits < keptDigits)
-            number += char(text[i].unicode());
-        else
-            ++droppedIntegerDigits;
-        ++integerDigits;
-        ++i;
-    }
-    int fractionDigits = 0;
+    // The number is held as its significant digits times a power of ten. Only the
+    // first forty significant digits are kept, far more than a double can tell
+    // apart, so that the copy stays small whatever the text; later digits of the
+    // integer part only raise the power.
+    constexpr std::size_t keptDigits = 40;
+    std::string digits;
+    long long power = 0;
+    const auto take = [&](QChar c, bool inFraction) {
+        if (digits.empty() && c == QLatin1Char('0')) {
+            if (inFraction)
+                --power;
+        } else if (digits.size() < keptDigits) {
+            digits += char(c.unicode());
+            if (inFraction)
+                --power;
+        } else if (!inFraction) {
+            ++power;
+        }
+    };
+
+    qsizetype integerDigits = 0;
+    for (; i < n && isDigit(text[i]); ++i, ++integerDigits)
+        take(text[i], false);
+    qsizetype fractionDigits = 0;
     if (i < n && text[i] == QLatin1Char('.')) {
-        qsizetype j = i + 1;
-        std::string fraction;
-        while (j < n && isDigit(text[j])) {
-            if (fractionDigits < keptDigits && droppedIntegerDigits == 0)
-                fraction += char(text[j].unicode());
-            ++fractionDigits;
-            ++j;
-        }
-        if (integerDigits > 0 || fractionDigits > 0) {
-            if (!fraction.empty())
-                number += '.' + fraction;
-            i = j;
-        }
+        for (++i; i < n && isDigit(text[i]); ++i, ++fractionDigits)
+            take(text[i], true);
     }
     if (integerDigits == 0 && fractionDigits == 0)
         return 0.0;
 
-    long long exponent = droppedIntegerDigits;
     if (i < n && (text[i] == QLatin1Char('e') || text[i] == QLatin1Char('E'))) {
         qsizetype j = i + 1;
         int sign = 1;
         if (j < n && (text[j] == QLatin1Char('+') || text[j] == QLatin1Char('-')))
             sign = text[j++] == QLatin1Char('-') ? -1 : 1;
-        if (j < n && isDigit(text[j])) {
-            long long e = 0;
-            while (j < n && isDigit(text[j])) {
-                if (e < 100000)
-                    e = e * 10 + (text[j].unicode() - '0');
-                ++j;
-            }
-            exponent += sign * e;
+        long long e = 0;
+        for (; j < n && isDigit(text[j]); ++j) {
+            if (e < 100000)
+                e = e * 10 + (text[j].unicode() - '0');
         }
+        power += sign * e;
     }
-    if (exponent > 100000)
-        exponent = 100000;
-    number += 'e' + std::to_string(exponent);
+    if (digits.empty())
+        return 0.0;
 
-    const double value = std::strtod(number.c_str(), nullptr);
-    if (std::isinf(value))
-        return value > 0 ? std::numeric_limits<double>::max() : std::numeric_limits<double>::lowest();
-    return value;
+    // from_chars, unlike strtod, reads a point as the decimal separator whatever
+    // C locale the application took from its environment.
+    power = std::clamp(power, -100000LL, 100000LL);
+    const std::string number = digits + 'e' + std::to_string(power);
+    double value = 0.0;
+    if (std::from_chars(number.data(), number.data() + number.size(), value).ec == std::errc::result_out_of_range)
+        value = power + qsizetype(digits.size()) > 0 ? std::numeric_limits<double>::max() : 0.0;
+    return negative ? -value : value;
 }
 
 qint64 roundHalfEven(double value)
