@@ -18,9 +18,9 @@ QString twoDigits(int value)
     return QStringLiteral("%1").arg(value, 2, 10, QLatin1Char('0'));
 }
 
-int floorDiv(int a, int b)
+qint64 floorDiv(qint64 a, qint64 b)
 {
-    const int q = a / b;
+    const qint64 q = a / b;
     return (a % b != 0 && (a < 0) != (b < 0)) ? q - 1 : q;
 }
 
@@ -58,12 +58,12 @@ int nextHourClockMinutes()
 
 QString formatMinutesHHMM(int minutes)
 {
-    int hours = floorDiv(minutes, 60);
-    const int mm = minutes - 60 * hours;
+    qint64 hours = floorDiv(minutes, 60);
+    const int mm = int(minutes - 60 * hours);
     if (hours > 99)
         hours -= 100 * floorDiv(hours, 100);
     // The sign is dropped and only the last two digits are kept.
-    const QString h = QString::number(qAbs(qint64(hours)));
+    const QString h = QString::number(qAbs(hours));
     return (QStringLiteral("00") + h).right(2) + QLatin1Char(':') + twoDigits(mm);
 }
 
