@@ -1,1 +1,15 @@
-int main() { return 0; }
+#include "app/form1.h"
+#include "app/japanese_ui.h"
+
+#include <QApplication>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    vantor::setUpJapaneseUi(app);
+
+    vantor::Form1 window;
+    window.Form_Load();
+    window.show();
+    return app.exec();
+}

@@ -1,0 +1,55 @@
+// The faction chooser: the only store of the current FactionChoice. It is shown
+// modally whenever the board is built; OK hides it and keeps its state, the
+// window's close command discards that state (the next reader sees the start
+// values again).
+#pragma once
+
+#include "roster/faction.h"
+
+#include <QDialog>
+#include <QImage>
+#include <array>
+
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QListWidget;
+class QPushButton;
+class QRadioButton;
+
+namespace vantor {
+
+class Form2 : public QDialog {
+    Q_OBJECT
+public:
+    explicit Form2(QWidget *parent = nullptr);
+
+    FactionChoice choice() const;
+    QImage emblem(Faction faction) const;
+
+    // The faction-choice command's reset: lists refilled, 徳川家 against 北条家,
+    // default colours, no restoration.
+    void resetToStart();
+
+    QListWidget *List1[2]{};
+    QGroupBox *Frame1 = nullptr;
+    QGroupBox *Frame2 = nullptr;
+    QGroupBox *Frame3 = nullptr;
+    QCheckBox *Check1 = nullptr;
+    QRadioButton *Option1[2]{};
+    QPushButton *Command1 = nullptr;
+    QLabel *Label1 = nullptr;
+
+public slots:
+    // Closing without OK (window close button, Escape) throws the choice away.
+    void reject() override;
+
+private:
+    void fillLists(int entries);
+    void List1_Click();
+    void Option1_Click();
+    void Command1_Click();
+    void paintScheme();
+};
+
+} // namespace vantor

@@ -1,0 +1,36 @@
+#include "app/japanese_ui.h"
+
+#include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+
+namespace vantor {
+
+void setUpJapaneseUi(QApplication &app)
+{
+    // IPAGothic is fixed-width like the design font; the others are the
+    // Japanese Gothics most often present when it is not.
+    QFont::insertSubstitutions(QString::fromUtf16(DesignFontFamily),
+                               {QStringLiteral("IPAGothic"), QStringLiteral("IPAexGothic"),
+                                QStringLiteral("Noto Sans Mono CJK JP"), QStringLiteral("Noto Sans CJK JP"),
+                                QStringLiteral("VL Gothic"), QStringLiteral("TakaoGothic"),
+                                QStringLiteral("MS Gothic")});
+    app.setFont(gothicFont(9));
+
+    QLocale::setDefault(QLocale(QLocale::Japanese, QLocale::Japan));
+    auto *translator = new QTranslator(&app);
+    if (translator->load(QLocale(QLocale::Japanese), QStringLiteral("qtbase"), QStringLiteral("_"),
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(translator);
+}
+
+QFont gothicFont(double pointSize, bool bold)
+{
+    QFont font(QString::fromUtf16(DesignFontFamily));
+    font.setPointSizeF(pointSize);
+    font.setBold(bold);
+    return font;
+}
+
+} // namespace vantor
