@@ -24,7 +24,7 @@ namespace vantor {
 namespace {
 
 constexpr int ClientWidth = 10800;
-constexpr int ClientHeight = 7500;
+constexpr int ClientHeight = 7560;
 
 template <typename Widget>
 Widget *place(Widget *widget, QRect geometry)
@@ -206,12 +206,16 @@ void Form1::buildBottomStrip(QWidget *client)
                    twipsRect(360, 6720, 3615, 240));
     Check2 = place(new QCheckBox(QStringLiteral("MsgBoxでお知らせ"), client), twipsRect(360, 6960, 2295, 240));
     Check3 = place(new QCheckBox(QStringLiteral("戦果表示"), client), twipsRect(360, 7200, 1095, 240));
+    for (QCheckBox *box : {Check1, Check2, Check3})
+        box->resize(qMax(box->width(), box->sizeHint().width()), box->height());
     Check1->setChecked(true);
     Check2->setChecked(true);
     connect(Check1, &QCheckBox::toggled, this, &Form1::Check1_Click);
     connect(Check3, &QCheckBox::toggled, this, &Form1::Check3_Click);
 
-    Command1 = place(new QPushButton(QStringLiteral("初期化"), client), twipsRect(1680, 6840, 2055, 495));
+    // The design puts 初期化 over the right half of the two option captions; it
+    // moves right and down just enough for both captions to be read whole.
+    Command1 = place(new QPushButton(QStringLiteral("初期化"), client), twipsRect(2160, 6990, 2055, 495));
     Command3 = place(new QPushButton(QStringLiteral("表示切替"), client), twipsRect(7320, 6840, 1575, 495));
     Command2 = place(new QPushButton(QStringLiteral("ｸﾘｯﾌﾟﾎﾞｰﾄﾞ書出"), client), twipsRect(9000, 6840, 1575, 495));
     connect(Command1, &QPushButton::clicked, this, &Form1::Command1_Click);

@@ -12,6 +12,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 
 namespace vantor {
 
@@ -149,6 +150,13 @@ void Form2::Command1_Click()
     if (bothOnBattleEntry(List1[0]->currentRow(), List1[1]->currentRow()))
         fillLists(FactionCount);
     accept();
+}
+
+void Form2::showEvent(QShowEvent *event)
+{
+    if (const QScreen *screen = this->screen())
+        move(screen->availableGeometry().center() - rect().center());
+    QDialog::showEvent(event);
 }
 
 void Form2::reject()

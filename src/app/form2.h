@@ -40,6 +40,9 @@ public:
     QPushButton *Command1 = nullptr;
     QLabel *Label1 = nullptr;
 
+protected:
+    void showEvent(QShowEvent *event) override;
+
 public slots:
     // Closing without OK (window close button, Escape) throws the choice away.
     void reject() override;
