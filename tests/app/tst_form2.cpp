@@ -1,0 +1,285 @@
+#include "app/form2.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QtTest>
+
+using namespace vantor;
+
+namespace {
+
+const QColor Blue(0x8080FF);
+const QColor Red(0xFF8080);
+
+QColor back(const QWidget *widget)
+{
+    return widget->palette().color(QPalette::Window);
+}
+
+QStringList entries(const QListWidget *list)
+{
+    QStringList texts;
+    for (int i = 0; i < list->count(); ++i)
+        texts << list->item(i)->text();
+    return texts;
+}
+
+QStringList fifteenEntries()
+{
+    QStringList texts;
+    for (int i = 0; i < 14; ++i)
+        texts << factionName(i);
+    return texts << QStringLiteral("東西対抗大合戦");
+}
+
+// Start values everywhere: the lists in their fifteen-entry form on 徳川家 and
+// 北条家, default colours painted, restoration unticked and available, OK allowed.
+void verifyStartState(const Form2 &dialog)
+{
+    QCOMPARE(dialog.choice(), FactionChoice{});
+    QCOMPARE(entries(dialog.List1[0]), fifteenEntries());
+    QCOMPARE(entries(dialog.List1[1]), fifteenEntries());
+    QCOMPARE(dialog.List1[0]->currentItem()->text(), QStringLiteral("徳川家"));
+    QCOMPARE(dialog.List1[1]->currentItem()->text(), QStringLiteral("北条家"));
+    QVERIFY(dialog.Option1[0]->isChecked());
+    QVERIFY(!dialog.Option1[1]->isChecked());
+    QVERIFY(!dialog.Check1->isChecked());
+    QVERIFY(dialog.Check1->isEnabled());
+    QVERIFY(dialog.Command1->isEnabled());
+    QCOMPARE(back(dialog.Frame1), Blue);
+    QCOMPARE(back(dialog.Frame2), Red);
+    QCOMPARE(back(dialog.Check1), Red);
+}
+
+// Moves the chooser away from its start values in every field it has.
+void chooseSomethingElse(Form2 &dialog)
+{
+    dialog.Option1[1]->click();
+    dialog.List1[0]->setCurrentRow(0);
+    dialog.List1[1]->setCurrentRow(13);
+    dialog.Check1->click();
+    QCOMPARE(dialog.choice(), (FactionChoice{0, 13, ColourScheme::BattleColours, 1}));
+}
+
+} // namespace
+
+class Form2Test : public QObject {
+    Q_OBJECT
+private slots:
+    void startsWithTheStartValues()
+    {
+        Form2 dialog;
+        QCOMPARE(dialog.windowTitle(), QStringLiteral("勢力選択"));
+        verifyStartState(dialog);
+    }
+
+    void selectionRule_data()
+    {
+        QTest::addColumn<bool>("battleColoursFirst");
+        QTest::addColumn<bool>("restorationFirst");
+        QTest::addColumn<int>("west");
+        QTest::addColumn<int>("east");
+        QTest::addColumn<bool>("checkEnabled");
+        QTest::addColumn<bool>("checkTicked");
+        QTest::addColumn<bool>("battleColours");
+        QTest::addColumn<bool>("okEnabled");
+
+        QTest::newRow("two houses") << false << false << 0 << 13 << true << false << false << true;
+        QTest::newRow("two houses with restoration") << false << true << 5 << 6 << true << true << false << true;
+        QTest::newRow("two houses under battle colours with restoration")
+            << true << true << 13 << 0 << true << true << true << true;
+        QTest::newRow("same house keeps the restoration tick") << false << true << 3 << 3 << true << true << false
+                                                               << false;
+        QTest::newRow("battle entry on the West only") << false << false << 14 << 2 << true << false << false
+                                                       << false;
+        QTest::newRow("battle entry on the East only") << false << true << 4 << 14 << true << true << false << false;
+        QTest::newRow("battle entry on both sides clears restoration")
+            << false << true << 14 << 14 << false << false << true << true;
+        QTest::newRow("battle entry on both sides under battle colours")
+            << true << false << 14 << 14 << false << false << true << true;
+        QTest::newRow("nothing on the West") << false << false << -1 << 2 << true << false << false << false;
+        QTest::newRow("nothing on the East") << false << true << 4 << -1 << true << true << false << false;
+    }
+
+    void selectionRule()
+    {
+        QFETCH(bool, battleColoursFirst);
+        QFETCH(bool, restorationFirst);
+        QFETCH(int, west);
+        QFETCH(int, east);
+        QFETCH(bool, checkEnabled);
+        QFETCH(bool, checkTicked);
+        QFETCH(bool, battleColours);
+        QFETCH(bool, okEnabled);
+
+        Form2 dialog;
+        if (battleColoursFirst)
+            dialog.Option1[1]->click();
+        if (restorationFirst)
+            dialog.Check1->click();
+        dialog.List1[0]->setCurrentRow(west);
+        dialog.List1[1]->setCurrentRow(east);
+
+        QCOMPARE(dialog.Check1->isEnabled(), checkEnabled);
+        QCOMPARE(dialog.Check1->isChecked(), checkTicked);
+        QCOMPARE(dialog.Option1[1]->isChecked(), battleColours);
+        QCOMPARE(dialog.Option1[0]->isChecked(), !battleColours);
+        QCOMPARE(dialog.Command1->isEnabled(), okEnabled);
+        QCOMPARE(back(dialog.Frame1), battleColours ? Red : Blue);
+        QCOMPARE(back(dialog.Frame2), battleColours ? Blue : Red);
+        QCOMPARE(back(dialog.Check1), battleColours ? Blue : Red);
+    }
+
+    // Leaving the battle entry on one side makes restoration available again,
+    // still unticked, and the battle colours stay until the user changes them.
+    void leavingTheBattleEntryFreesRestoration()
+    {
+        Form2 dialog;
+        dialog.List1[0]->setCurrentRow(14);
+        dialog.List1[1]->setCurrentRow(14);
+        dialog.List1[1]->setCurrentRow(7);
+        QVERIFY(dialog.Check1->isEnabled());
+        QVERIFY(!dialog.Check1->isChecked());
+        QVERIFY(dialog.Option1[1]->isChecked());
+        QVERIFY(!dialog.Command1->isEnabled());
+    }
+
+    void colourOptionRule_data()
+    {
+        QTest::addColumn<int>("west");
+        QTest::addColumn<int>("east");
+        QTest::addColumn<QList<int>>("clicks");
+        QTest::addColumn<bool>("battleColours");
+
+        QTest::newRow("houses, battle colours") << 4 << 2 << QList<int>{1} << true;
+        QTest::newRow("houses, battle then default") << 4 << 2 << QList<int>{1, 0} << false;
+        QTest::newRow("houses, default again") << 4 << 2 << QList<int>{0} << false;
+        QTest::newRow("same house, battle colours") << 3 << 3 << QList<int>{1} << true;
+        QTest::newRow("battle entry undoes default") << 14 << 14 << QList<int>{0} << true;
+        QTest::newRow("battle entry undoes default twice") << 14 << 14 << QList<int>{0, 1, 0} << true;
+        QTest::newRow("battle entry on one side allows default") << 14 << 2 << QList<int>{1, 0} << false;
+    }
+
+    void colourOptionRule()
+    {
+        QFETCH(int, west);
+        QFETCH(int, east);
+        QFETCH(QList<int>, clicks);
+        QFETCH(bool, battleColours);
+
+        Form2 dialog;
+        dialog.List1[0]->setCurrentRow(west);
+        dialog.List1[1]->setCurrentRow(east);
+        for (int option : clicks)
+            dialog.Option1[option]->click();
+
+        QCOMPARE(dialog.Option1[1]->isChecked(), battleColours);
+        QCOMPARE(dialog.Option1[0]->isChecked(), !battleColours);
+        QCOMPARE(dialog.choice().Colours,
+                 battleColours ? ColourScheme::BattleColours : ColourScheme::DefaultColours);
+        QCOMPARE(back(dialog.Frame1), battleColours ? Red : Blue);
+        QCOMPARE(back(dialog.Frame2), battleColours ? Blue : Red);
+        QCOMPARE(back(dialog.Check1), battleColours ? Blue : Red);
+    }
+
+    void okOnTheBattleEntryRefillsWithSixteenFactions()
+    {
+        Form2 dialog;
+        dialog.Check1->click();
+        dialog.List1[0]->setCurrentRow(14);
+        dialog.List1[1]->setCurrentRow(14);
+        dialog.Command1->click();
+
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        QStringList sixteen;
+        for (int i = 0; i < 16; ++i)
+            sixteen << factionName(i);
+        QCOMPARE(entries(dialog.List1[0]), sixteen);
+        QCOMPARE(entries(dialog.List1[1]), sixteen);
+        QCOMPARE(dialog.List1[0]->currentItem()->text(), QStringLiteral("西軍"));
+        QCOMPARE(dialog.List1[1]->currentItem()->text(), QStringLiteral("東軍"));
+        QCOMPARE(dialog.choice(), (FactionChoice{14, 15, ColourScheme::BattleColours, 0}));
+        QCOMPARE(back(dialog.Frame1), Red);
+        QCOMPARE(back(dialog.Frame2), Blue);
+    }
+
+    void okOnTwoHousesKeepsTheChoice()
+    {
+        Form2 dialog;
+        chooseSomethingElse(dialog);
+        dialog.Command1->click();
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        QCOMPARE(entries(dialog.List1[0]), fifteenEntries());
+        QCOMPARE(dialog.choice(), (FactionChoice{0, 13, ColourScheme::BattleColours, 1}));
+    }
+
+    void okIsRefusedWhileNotAllowed()
+    {
+        Form2 dialog;
+        dialog.List1[0]->setCurrentRow(2);
+        dialog.List1[1]->setCurrentRow(2);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        QTest::mouseClick(dialog.Command1, Qt::LeftButton);
+        QVERIFY(dialog.isVisible());
+        QCOMPARE(dialog.choice(), (FactionChoice{2, 2, ColourScheme::DefaultColours, 0}));
+    }
+
+    void closingWithoutOkDiscardsTheChoice_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<bool>("battleConfirmedBefore");
+        QTest::newRow("close command") << QStringLiteral("close") << false;
+        QTest::newRow("Escape key") << QStringLiteral("escape") << false;
+        QTest::newRow("reject") << QStringLiteral("reject") << false;
+        QTest::newRow("close command after the great battle") << QStringLiteral("close") << true;
+    }
+
+    void closingWithoutOkDiscardsTheChoice()
+    {
+        QFETCH(QString, how);
+        QFETCH(bool, battleConfirmedBefore);
+
+        Form2 dialog;
+        if (battleConfirmedBefore) {
+            dialog.List1[0]->setCurrentRow(14);
+            dialog.List1[1]->setCurrentRow(14);
+            dialog.Command1->click();
+            QCOMPARE(dialog.List1[0]->count(), 16);
+        } else {
+            chooseSomethingElse(dialog);
+        }
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        if (how == QLatin1String("close"))
+            dialog.close();
+        else if (how == QLatin1String("escape"))
+            QTest::keyClick(&dialog, Qt::Key_Escape);
+        else
+            dialog.reject();
+
+        QVERIFY(!dialog.isVisible());
+        QCOMPARE(dialog.result(), int(QDialog::Rejected));
+        verifyStartState(dialog);
+    }
+
+    void resetToStartUndoesEveryField()
+    {
+        Form2 dialog;
+        chooseSomethingElse(dialog);
+        dialog.resetToStart();
+        verifyStartState(dialog);
+
+        dialog.List1[0]->setCurrentRow(14);
+        dialog.List1[1]->setCurrentRow(14);
+        dialog.Command1->click();
+        dialog.resetToStart();
+        verifyStartState(dialog);
+    }
+};
+
+QTEST_MAIN(Form2Test)
+#include "tst_form2.moc"
