@@ -1,0 +1,66 @@
+// Whatever is typed into the elapsed-time box or a post's time box, the reading
+// is either refused or a minute count the board can hold.
+#include "clock/numeric_text.h"
+#include "clock/typed_time.h"
+#include "fuzz_text.h"
+
+#include <QRegularExpression>
+
+using namespace vantor;
+
+namespace {
+
+constexpr int dayMinutes = 1440;
+
+// Plain "h:mm" texts have an obvious meaning to hold the readers to.
+void checkPlainTime(const QString &text, std::optional<int> elapsed, std::optional<int> placement)
+{
+    static const QRegularExpression plain(
+        QRegularExpression::anchoredPattern(QStringLiteral(R"(([0-9]{1,2}):([0-9]{1,2}))")));
+    const QRegularExpressionMatch match = plain.match(text);
+    if (!match.hasMatch())
+        return;
+    const int minutes = match.captured(1).toInt() * 60 + match.captured(2).toInt();
+    fuzz::require(elapsed == (minutes > dayMinutes ? minutes % dayMinutes : minutes),
+                  "a plain h:mm reads as its elapsed minutes", text);
+    fuzz::require(placement == minutes % dayMinutes, "a plain h:mm reads as its time of day", text);
+}
+
+void checkText(const QString &text)
+{
+    const std::optional<int> elapsed = readElapsedText(text);
+    const std::optional<int> placement = readPlacementText(text);
+
+    if (elapsed)
+        fuzz::require(*elapsed >= 0 && *elapsed <= dayMinutes, "elapsed minutes lie in 0..1440", text);
+    if (placement)
+        fuzz::require(*placement >= 0 && *placement < dayMinutes, "a placement lies in 0..1439", text);
+
+    if (text.size() > 5) {
+        fuzz::require(!elapsed && !placement, "texts longer than five characters are refused", text);
+        return;
+    }
+    if (text.size() <= 2) {
+        fuzz::require(!placement, "a placement needs hours and minutes", text);
+        if (numericValue(text) >= 0)
+            fuzz::require(elapsed == int(wholeValue(text)), "a short elapsed text is a count of minutes",
+                          text);
+        else
+            fuzz::require(!elapsed, "a negative count of minutes is refused", text);
+        return;
+    }
+    // From three characters on both boxes read hours and minutes alike and
+    // differ only in how a full day is kept.
+    fuzz::require(elapsed.has_value() == placement.has_value(), "both boxes accept the same times", text);
+    if (elapsed)
+        fuzz::require(*placement == *elapsed % dayMinutes, "both boxes read the same time", text);
+    checkPlainTime(text, elapsed, placement);
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    fuzz::forEachReading(data, size, checkText);
+    return 0;
+}
