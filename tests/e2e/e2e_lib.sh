@@ -1,6 +1,7 @@
+# shellcheck shell=bash
 # Helpers for driving the real vantor binary on a private X server from outside:
 # xdotool for the mouse and keys, xclip for the clipboard, ImageMagick for pixels.
-# Sourced by run_e2e.sh; every function reports through fail() so that a scenario
+# Sourced by run_e2e.sh. Checks report through fail(), so that a scenario
 # can go on after a failed check and list everything that went wrong.
 
 readonly SKIP=77
@@ -25,7 +26,7 @@ cleanup() {
 
 require_tools() {
     local tool
-    for tool in xdotool xclip import convert xwininfo; do
+    for tool in xdotool xclip import convert; do
         command -v "$tool" >/dev/null || fatal "$tool is missing (scripts/install-deps installs it)"
     done
 }
@@ -50,7 +51,8 @@ start_x() {
         cat "$WORK/xvfb.log"
         exit $SKIP
     fi
-    export DISPLAY=":$(tr -d '[:space:]' <"$numberfile")"
+    DISPLAY=":$(tr -d '[:space:]' <"$numberfile")"
+    export DISPLAY
     export QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR="$WORK"
     unset WAYLAND_DISPLAY
 }
@@ -131,15 +133,15 @@ post_point() {
 
 # Places inside a post: the status label, the main general's label and the bare
 # frame to the right of the labels.
-readonly STATUS_LABEL="400 1087"
-readonly MAIN_LABEL="400 367"
-readonly BARE_FRAME="1510 700"
+# shellcheck disable=SC2034
+readonly STATUS_LABEL="400 1087" MAIN_LABEL="400 367" BARE_FRAME="1510 700"
 
 # click_post WINDOW SLOT PLACE BUTTON [COUNT]; X buttons: 1 left, 2 middle, 3 right.
 click_post() {
-    local window=$1 slot=$2 place=$3 button=$4 count=${5:-1}
-    # shellcheck disable=SC2086
-    click_at "$window" $(post_point "$slot" $place) "$button" "$count"
+    local window=$1 slot=$2 button=$4 count=${5:-1} tx ty x y
+    read -r tx ty <<<"$3"
+    read -r x y <<<"$(post_point "$slot" "$tx" "$ty")"
+    click_at "$window" "$x" "$y" "$button" "$count"
 }
 
 hhmm_now() { date +%H:%M; }

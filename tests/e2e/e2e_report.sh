@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # The report the program must put on the clipboard, built here from what the
 # test did to the board, and its comparison with what the clipboard holds.
 #
@@ -9,7 +10,6 @@
 # each of which may take any of the values the test saw around the moment it
 # was fixed (NOW_CHOICES, ELAPSED_CHOICES, NEXT_CHOICES); @NAME@ takes any text.
 
-readonly CRLF=$'\r\n'
 readonly CAPTIONS=(左翼後詰 中翼後詰 右翼後詰 左翼中備 中翼中備 右翼中備 左翼先鋒 中翼先鋒 右翼先鋒
     右翼先鋒 中翼先鋒 左翼先鋒 右翼中備 中翼中備 左翼中備 右翼後詰 中翼後詰 左翼後詰)
 readonly WEST_SYMBOLS=(■ ★ △ □ ☆ ▲)
@@ -21,7 +21,7 @@ WEST_FACTION=""
 EAST_FACTION=""
 WEST_MAIN=()
 EAST_MAIN=()
-for _slot in $(seq 0 17); do WEST_MAIN[$_slot]=@NAME@ EAST_MAIN[$_slot]=@NAME@; done
+for _slot in $(seq 0 17); do WEST_MAIN[_slot]=@NAME@ EAST_MAIN[_slot]=@NAME@; done
 unset _slot
 NOW_CHOICES=()
 ELAPSED_CHOICES=()

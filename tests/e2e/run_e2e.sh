@@ -142,6 +142,10 @@ scenario_house_board() {
     step 8 -1
     export_by_button "second right click on post 8"
 
+    # A text box with the keyboard focus must not swallow the menu's Ctrl+C.
+    click_at "$BOARD" "$(px 6067)" "$((CLIENT_TOP + $(px 540)))" 1
+    export_by_keys "typing cursor in the elapsed-time box"
+
     save_picture board.png
 }
 
@@ -152,11 +156,11 @@ great_battle_names() {
     for slot in $(seq 0 17); do
         caption=${CAPTIONS[$slot]}
         if [ "$slot" -lt 9 ]; then
-            WEST_MAIN[$slot]=西軍${caption:0:1}${caption:2:2}将
-            EAST_MAIN[$slot]=東軍${caption:0:1}${caption:2:2}守
+            WEST_MAIN[slot]=西軍${caption:0:1}${caption:2:2}将
+            EAST_MAIN[slot]=東軍${caption:0:1}${caption:2:2}守
         else
-            WEST_MAIN[$slot]=西軍${caption:0:1}${caption:2:2}守
-            EAST_MAIN[$slot]=東軍${caption:0:1}${caption:2:2}将
+            WEST_MAIN[slot]=西軍${caption:0:1}${caption:2:2}守
+            EAST_MAIN[slot]=東軍${caption:0:1}${caption:2:2}将
         fi
     done
 }
