@@ -29,8 +29,8 @@ void Form1::Timer1_Timer()
     // A placement notice waits for the player inside a tick; a tick that comes
     // meanwhile would find UserInputArmed down and re-arm the due post instead of
     // placing it. It is skipped: the next tick catches up, since the elapsed time,
-    // the countdowns, the due window and the accrual all work from minute
-    // differences.
+    // the countdowns and the due window all work from minute differences, and the
+    // waiting tick accrues up to the minute its notices were closed.
     if (m_tickRunning)
         return;
     m_tickRunning = true;
@@ -44,7 +44,7 @@ void Form1::Timer1_Timer()
         setPostTooltip(s, m_board.PlaceArmed[s] == 1 ? placementTooltip(m_board.PlaceMinute[s], nowA) : QString());
     if (Check1->isChecked())
         placeDuePosts(nowB);
-    accrueScores(nowB);
+    accrueScores(currentClockMinutes());
     m_board.Text2ChangeArmed = 1;
 
     m_tickRunning = false;
