@@ -1,0 +1,392 @@
+// The placement schedule as the ticks run it: countdown tooltips, the due hour,
+// automatic placement with its notice or sound, typed placement times, and the
+// two options that govern the notice.
+#include "support/form1_harness.h"
+
+#include "app/notice_beep.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+#include <QtTest>
+
+using namespace vantor;
+using namespace vantor::testing;
+
+namespace {
+
+const QString Passed = QStringLiteral("配置時間を経過しています");
+
+// A click that sends a post into an Awaiting status schedules it an hour later,
+// so the click is made an hour before `due`.
+void awaitPlacement(Form1Harness &h, int slot, int due, int awaitingStatus = OwnAwaiting)
+{
+    h.clock.setMinutes((due + 1380) % 1440);
+    if (awaitingStatus == OwnAwaiting) {
+        h.form->hyouji_change(slot, 0, RightButton);
+    } else {
+        h.form->hyouji_change(slot, 0, 1);
+        h.form->hyouji_change(slot, 0, 1);
+    }
+}
+
+QStringList tooltipsOf(const PostControls &post)
+{
+    QStringList tips;
+    for (const QWidget *control : post.tooltipGroup())
+        tips.append(control->toolTip());
+    return tips;
+}
+
+QStringList everywhere(const QString &tip)
+{
+    return QStringList(11, tip);
+}
+
+QString noticeText(Form1Harness &h, int slot, Army holder)
+{
+    const auto faction = [](Army army) {
+        return army == Army::West ? QStringLiteral("徳川家") : QStringLiteral("北条家");
+    };
+    return faction(armyOfSlot(slot)) + h.post(slot).Frame1->title() + QStringLiteral("：") + faction(holder)
+           + QStringLiteral("・") + h.board().namesOf(holder)[slot][0]
+           + QStringLiteral("の配置予定時刻になりました。");
+}
+
+void typeInto(QLineEdit *box, const QString &text)
+{
+    box->selectAll();
+    QTest::keyClick(box, Qt::Key_Backspace);
+    QTest::keyClicks(box, text);
+}
+
+} // namespace
+
+class Form1ClockPlacement : public QObject {
+    Q_OBJECT
+
+    QStringList m_sounds;
+
+private slots:
+    void init()
+    {
+        m_sounds.clear();
+        setNoticeSoundSink([this](const NoticeSound &sound) { m_sounds.append(sound.eventId); });
+    }
+    void cleanup() { setNoticeSoundSink({}); }
+
+    void dueHour_data()
+    {
+        QTest::addColumn<int>("due");
+        QTest::addColumn<int>("tickAt");
+        QTest::addColumn<bool>("placed");
+        QTest::addColumn<QString>("tooltip");
+
+        QTest::newRow("45 minutes before") << 600 << 555 << false << "00:45後に配置";
+        QTest::newRow("a minute before") << 600 << 599 << false << "00:01後に配置";
+        QTest::newRow("on the minute") << 600 << 600 << true << "";
+        QTest::newRow("late, hour still open") << 600 << 659 << true << "";
+        QTest::newRow("late, hour closed") << 600 << 660 << false << Passed;
+        QTest::newRow("a day ahead again") << 600 << 661 << false << "22:59後に配置";
+        QTest::newRow("23:50, ticked at 00:20") << 1430 << 20 << true << "";
+        QTest::newRow("23:50, ticked at 00:50") << 1430 << 50 << false << Passed;
+        QTest::newRow("23:50, ticked at 00:51") << 1430 << 51 << false << "22:59後に配置";
+        QTest::newRow("00:00, ticked at 00:59") << 0 << 59 << true << "";
+        QTest::newRow("00:00, ticked at 01:00") << 0 << 60 << false << Passed;
+        QTest::newRow("00:30, ticked at 23:59") << 30 << 1439 << false << "00:31後に配置";
+    }
+    void dueHour()
+    {
+        QFETCH(int, due);
+        QFETCH(int, tickAt);
+        QFETCH(bool, placed);
+        QFETCH(QString, tooltip);
+
+        Form1Harness h;
+        awaitPlacement(h, 4, due);
+        QCOMPARE(h.board().PlaceMinute[4], due);
+        h.clock.setMinutes(tickAt);
+        h.form->Timer1_Timer();
+
+        QCOMPARE(h.board().SlotStatus[4], placed ? OwnPresent : OwnAwaiting);
+        QCOMPARE(h.board().PlaceArmed[4], placed ? 0 : 1);
+        QCOMPARE(h.post(4).Text1->font().bold(), !placed);
+        QCOMPARE(h.post(4).Text1->isEnabled(), !placed);
+        QCOMPARE(tooltipsOf(h.post(4)), everywhere(tooltip));
+        QCOMPARE(h.noticesShown(), placed ? 1 : 0);
+        QVERIFY(m_sounds.isEmpty());
+    }
+
+    void withoutAutomaticSwitchDuePostWaits_data()
+    {
+        QTest::addColumn<int>("minutesAfterDue");
+        QTest::addColumn<QString>("tooltip");
+
+        QTest::newRow("due minute") << 0 << Passed;
+        QTest::newRow("half an hour on") << 30 << Passed;
+        QTest::newRow("last due minute") << 59 << Passed;
+        QTest::newRow("hour over") << 60 << Passed;
+        QTest::newRow("counting to tomorrow") << 61 << "22:59後に配置";
+    }
+    void withoutAutomaticSwitchDuePostWaits()
+    {
+        QFETCH(int, minutesAfterDue);
+        QFETCH(QString, tooltip);
+
+        Form1Harness h;
+        awaitPlacement(h, 13, 600, RivalAwaiting);
+        h.form->Check1->setChecked(false);
+        for (int minute = 600; minute <= 600 + minutesAfterDue; minute += 10) {
+            h.clock.setMinutes(minute);
+            h.form->Timer1_Timer();
+        }
+        h.clock.setMinutes(600 + minutesAfterDue);
+        h.form->Timer1_Timer();
+
+        QCOMPARE(h.board().SlotStatus[13], RivalAwaiting);
+        QCOMPARE(h.board().PlaceArmed[13], 1);
+        QCOMPARE(h.board().PlaceMinute[13], 600);
+        QVERIFY(h.post(13).Text1->font().bold());
+        QCOMPARE(tooltipsOf(h.post(13)), everywhere(tooltip));
+        QCOMPARE(h.noticesShown(), 0);
+        QVERIFY(m_sounds.isEmpty());
+    }
+
+    void automaticSwitchTickedAgainWithinTheHour()
+    {
+        Form1Harness h;
+        awaitPlacement(h, 6, 600);
+        h.form->Check1->setChecked(false);
+        h.clock.setMinutes(610);
+        h.form->Timer1_Timer();
+        QCOMPARE(h.board().SlotStatus[6], OwnAwaiting);
+
+        // Ticking the switch again leaves the message box option off: a sound.
+        h.form->Check1->setChecked(true);
+        h.clock.setMinutes(620);
+        h.form->Timer1_Timer();
+        QCOMPARE(h.board().SlotStatus[6], OwnPresent);
+        QCOMPARE(h.noticesShown(), 0);
+        QCOMPARE(m_sounds, QStringList{QStringLiteral("dialog-information")});
+    }
+
+    void duePostsPlacedInSlotOrder()
+    {
+        Form1Harness h;
+        awaitPlacement(h, 12, 600, RivalAwaiting);
+        awaitPlacement(h, 3, 600);
+        h.clock.setMinutes(600);
+        h.form->Timer1_Timer();
+
+        QCOMPARE(h.board().SlotStatus[3], OwnPresent);
+        QCOMPARE(h.board().SlotStatus[12], RivalPresent);
+        QCOMPARE(h.asked.size(), 2);
+        for (const PromptRequest &notice : h.asked) {
+            QCOMPARE(notice.title, QStringLiteral("武将配置のお知らせ"));
+            QCOMPARE(notice.icon, QMessageBox::Information);
+        }
+        QCOMPARE(h.asked[0].text, noticeText(h, 3, Army::West));
+        QCOMPARE(h.asked[1].text, noticeText(h, 12, Army::West));
+    }
+
+    void noticeOrSoundPerPlacement_data()
+    {
+        QTest::addColumn<bool>("messageBox");
+        QTest::addColumn<QList<int>>("dueSlots");
+
+        QTest::newRow("box, nothing due") << true << QList<int>{};
+        QTest::newRow("box, one due") << true << QList<int>{0};
+        QTest::newRow("box, three due") << true << QList<int>{0, 8, 17};
+        QTest::newRow("sound, nothing due") << false << QList<int>{};
+        QTest::newRow("sound, one due") << false << QList<int>{0};
+        QTest::newRow("sound, three due") << false << QList<int>{0, 8, 17};
+    }
+    void noticeOrSoundPerPlacement()
+    {
+        QFETCH(bool, messageBox);
+        QFETCH(QList<int>, dueSlots);
+
+        Form1Harness h;
+        awaitPlacement(h, 9, 700);
+        for (int slot : dueSlots)
+            awaitPlacement(h, slot, 600);
+        h.form->Check2->setChecked(messageBox);
+        h.clock.setMinutes(600);
+        h.form->Timer1_Timer();
+
+        for (int slot : dueSlots)
+            QCOMPARE(h.board().SlotStatus[slot], OwnPresent);
+        QCOMPARE(h.board().SlotStatus[9], OwnAwaiting);
+        const qsizetype placed = dueSlots.size();
+        QCOMPARE(h.noticesShown(), messageBox ? placed : 0);
+        QCOMPARE(m_sounds, QStringList(messageBox ? 0 : placed, QStringLiteral("dialog-information")));
+    }
+
+    // While a placement notice waits for the player, further ticks arrive. They
+    // must neither place nor reschedule the posts the waiting tick has yet to
+    // reach, and must leave the elapsed-time box guarded.
+    void ticksDuringNoticeDoNothing_data()
+    {
+        QTest::addColumn<int>("ticks");
+        QTest::addColumn<int>("minutesPerTick");
+
+        QTest::newRow("same minute") << 3 << 0;
+        QTest::newRow("clock moving on") << 3 << 1;
+        QTest::newRow("past the due hour") << 3 << 30;
+    }
+    void ticksDuringNoticeDoNothing()
+    {
+        QFETCH(int, ticks);
+        QFETCH(int, minutesPerTick);
+
+        Form1Harness h(9, 0);
+        awaitPlacement(h, 2, 600);
+        awaitPlacement(h, 7, 600, RivalAwaiting);
+        h.form->Check3->setChecked(true);
+        const int eastRate = h.form->Label13->text().toInt();
+        QVERIFY(eastRate > 0);
+        QList<int> guardDuringNotice;
+        h.whileOpen = [&](const PromptRequest &) {
+            if (h.asked.size() != 1)
+                return;
+            for (int k = 0; k < ticks; ++k) {
+                h.clock.advanceMinutes(minutesPerTick);
+                h.form->Timer1_Timer();
+            }
+            guardDuringNotice.append(h.board().Text2ChangeArmed);
+        };
+        h.clock.setMinutes(600);
+        h.form->Timer1_Timer();
+
+        QCOMPARE(h.board().SlotStatus[2], OwnPresent);
+        QCOMPARE(h.board().SlotStatus[7], RivalPresent);
+        for (int slot : {2, 7}) {
+            QCOMPARE(h.board().PlaceArmed[slot], 0);
+            QCOMPARE(h.post(slot).Text1->text(), QString());
+            QVERIFY(!h.post(slot).Text1->font().bold());
+            QCOMPARE(tooltipsOf(h.post(slot)), everywhere(QString()));
+        }
+        QCOMPARE(h.asked.size(), 2);
+        QCOMPARE(h.asked[0].text, noticeText(h, 2, Army::West));
+        QCOMPARE(h.asked[1].text, noticeText(h, 7, Army::East));
+        QCOMPARE(guardDuringNotice, QList<int>{0});
+        QCOMPARE(h.board().Text2ChangeArmed, 1);
+        QCOMPARE(h.board().UserInputArmed, 1);
+
+        // The minutes the notice held are neither lost nor counted twice.
+        h.form->Timer1_Timer();
+        const int minutes = 60 + ticks * minutesPerTick;
+        QCOMPARE(h.board().ElapsedMinutes, minutes);
+        QCOMPARE(h.form->Text4->text(), QString::number(eastRate * minutes));
+    }
+
+    void typedPlacementTime_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<bool>("armed");
+        QTest::addColumn<int>("minute");
+        QTest::addColumn<QString>("tooltip");
+
+        QTest::newRow("h:m") << "1:5" << true << 65 << "13:05後に配置";
+        QTest::newRow("h:mm") << "1:05" << true << 65 << "13:05後に配置";
+        QTest::newRow("hh:m") << "12:5" << true << 725 << "00:05後に配置";
+        QTest::newRow("hh:mm") << "12:45" << true << 765 << "00:45後に配置";
+        QTest::newRow("this minute") << "12:00" << true << 720 << Passed;
+        QTest::newRow("an hour ago") << "11:00" << true << 660 << Passed;
+        QTest::newRow("61 minutes ago") << "10:59" << true << 659 << "22:59後に配置";
+        QTest::newRow("24:00 is midnight") << "24:00" << true << 0 << "12:00後に配置";
+        QTest::newRow("past a day") << "25:30" << true << 90 << "13:30後に配置";
+        QTest::newRow("letters read as nought") << "ab:cd" << true << 0 << "12:00後に配置";
+        QTest::newRow("minute count") << "90" << false << 0 << "";
+        QTest::newRow("letters") << "abc" << false << 0 << "";
+        QTest::newRow("dash for colon") << "1-30" << false << 0 << "";
+        QTest::newRow("negative hours") << "-1:00" << false << 0 << "";
+        QTest::newRow("too long") << "12:345" << false << 0 << "";
+        QTest::newRow("emptied") << "" << false << 0 << "";
+    }
+    void typedPlacementTime()
+    {
+        QFETCH(QString, typed);
+        QFETCH(bool, armed);
+        QFETCH(int, minute);
+        QFETCH(QString, tooltip);
+
+        Form1Harness h;
+        awaitPlacement(h, 5, 780);
+        h.clock.setMinutes(720);
+        QLineEdit *box = h.post(5).Text1;
+        typeInto(box, typed);
+        QCOMPARE(h.board().PlaceArmed[5], 0);
+        QCOMPARE(h.board().PlaceMinute[5], 0);
+        QVERIFY(!box->font().bold());
+        QCOMPARE(tooltipsOf(h.post(5)), everywhere(QString()));
+        QVERIFY(h.form->Timer2->isActive());
+
+        h.form->Timer2_Timer();
+        QVERIFY(!h.form->Timer2->isActive());
+        QCOMPARE(box->text(), typed);
+        QCOMPARE(h.board().PlaceArmed[5], armed ? 1 : 0);
+        QCOMPARE(h.board().PlaceMinute[5], minute);
+        QCOMPARE(box->font().bold(), armed);
+        QCOMPARE(tooltipsOf(h.post(5)), everywhere(tooltip));
+    }
+
+    void typedTimeWaitsForReadBack()
+    {
+        Form1Harness h;
+        awaitPlacement(h, 15, 600);
+        typeInto(h.post(15).Text1, QStringLiteral("10:00"));
+        h.clock.setMinutes(600);
+        h.form->Timer1_Timer();
+        QCOMPARE(h.board().SlotStatus[15], OwnAwaiting);
+        QCOMPARE(h.noticesShown(), 0);
+
+        h.form->Timer2_Timer();
+        QCOMPARE(tooltipsOf(h.post(15)), everywhere(Passed));
+        h.form->Timer1_Timer();
+        QCOMPARE(h.board().SlotStatus[15], OwnPresent);
+        QCOMPARE(h.noticesShown(), 1);
+    }
+
+    void noticeOptions_data()
+    {
+        QTest::addColumn<int>("switchClicks");
+        QTest::addColumn<bool>("reset");
+        QTest::addColumn<bool>("automatic");
+        QTest::addColumn<bool>("messageBox");
+        QTest::addColumn<bool>("messageBoxEnabled");
+
+        QTest::newRow("start") << 0 << false << true << true << true;
+        QTest::newRow("unticked") << 1 << false << false << false << false;
+        QTest::newRow("ticked again") << 2 << false << true << false << true;
+        QTest::newRow("unticked again") << 3 << false << false << false << false;
+        QTest::newRow("unticked, reset") << 1 << true << true << true << true;
+        QTest::newRow("ticked again, reset") << 2 << true << true << true << true;
+    }
+    void noticeOptions()
+    {
+        QFETCH(int, switchClicks);
+        QFETCH(bool, reset);
+        QFETCH(bool, automatic);
+        QFETCH(bool, messageBox);
+        QFETCH(bool, messageBoxEnabled);
+
+        Form1Harness h;
+        h.form->show();
+        QVERIFY(QTest::qWaitForWindowExposed(h.form.get()));
+        for (int k = 0; k < switchClicks; ++k)
+            QTest::mouseClick(h.form->Check1, Qt::LeftButton);
+        if (reset)
+            QTest::mouseClick(h.form->Command1, Qt::LeftButton);
+
+        QCOMPARE(h.form->Check1->isChecked(), automatic);
+        QCOMPARE(h.form->Check2->isChecked(), messageBox);
+        QCOMPARE(h.form->Check2->isEnabled(), messageBoxEnabled);
+    }
+};
+
+QTEST_MAIN(Form1ClockPlacement)
+#include "tst_form1_clock_placement.moc"
