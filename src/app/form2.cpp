@@ -62,7 +62,7 @@ Form2::Form2(QWidget *parent)
     Option1[0] = new QRadioButton(QStringLiteral("デフォルトカラー"), Frame3);
     Option1[0]->setGeometry(twipsRect(240, 240, 2535, 255));
     Option1[1] = new QRadioButton(QStringLiteral("東西対抗大合戦カラー"), Frame3);
-    Option1[1]->setGeometry(twipsRect(240, 600, 2535, 255));
+    Option1[1]->setGeometry(twipsRect(240, 600, 2415, 255));
     for (QRadioButton *option : Option1)
         connect(option, &QRadioButton::clicked, this, &Form2::Option1_Click);
 
