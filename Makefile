@@ -1,9 +1,15 @@
 # make run   - install what is missing, build, start Vantor
 # make test  - install what is missing, build, run every test
+# make check-asan - every test again, built with AddressSanitizer, UBSan and LeakSanitizer
+# make fuzz  - each libFuzzer target for FUZZ_SECONDS seconds (clang)
 BUILD ?= build
 JOBS  ?= $(shell nproc)
+ASAN_BUILD ?= build-asan
+FUZZ_BUILD ?= build-fuzz
+FUZZ_SECONDS ?= 60
+FUZZ_TARGETS := $(basename $(notdir $(wildcard fuzz/fuzz_*.cpp)))
 
-.PHONY: run test build deps bench check-asan clean
+.PHONY: run test build deps bench check-asan fuzz clean
 
 deps:
 	@scripts/install-deps
@@ -25,5 +31,31 @@ run: build
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 
+# A sanitizer report, a leak at exit included, fails the test that caused it.
+check-asan: deps
+	cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DVANTOR_SANITIZE=ON
+	cmake --build $(ASAN_BUILD) -j $(JOBS)
+	cd $(ASAN_BUILD) && \
+	  ASAN_OPTIONS=halt_on_error=1:detect_leaks=1:detect_stack_use_after_return=1 \
+	  UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
+	  ctest --output-on-failure -j $(JOBS)
+
+# Corpora, logs and crash inputs stay in the build directory. A target that
+# breaks a property or trips a sanitizer stops the run; its account is shown
+# and the input that did it is kept under crashes/.
+fuzz: deps
+	cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ -DVANTOR_FUZZ=ON
+	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target $(FUZZ_TARGETS)
+	@for t in $(FUZZ_TARGETS); do \
+	  mkdir -p $(FUZZ_BUILD)/corpus/$$t $(FUZZ_BUILD)/crashes; \
+	  log=$(FUZZ_BUILD)/$$t.log; \
+	  if $(FUZZ_BUILD)/fuzz/$$t -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
+	       -artifact_prefix=$(FUZZ_BUILD)/crashes/$$t- $(FUZZ_BUILD)/corpus/$$t > $$log 2>&1; then \
+	    echo "$$t: $$(grep -m1 '^Done' $$log)"; \
+	  else \
+	    tail -n 60 $$log; echo "$$t failed; the input is kept in $(FUZZ_BUILD)/crashes"; exit 1; \
+	  fi; \
+	done
+
 clean:
-	rm -rf $(BUILD) build-asan
+	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)
