@@ -42,21 +42,6 @@ private slots:
         QCOMPARE(bothOnBattleEntry(west, east), battleOnBoth);
         QCOMPARE(chooserAllowsOk(west, east), okAllowed);
     }
-
-    // OK needs both sides chosen and either two different houses or the battle
-    // entry twice; checked over every selectable pair of the fifteen-entry lists.
-    void everyPairOfTheListsFollowsOneRule()
-    {
-        for (int west = NothingSelected; west <= BattleEntryIndex; ++west) {
-            for (int east = NothingSelected; east <= BattleEntryIndex; ++east) {
-                const bool bothChosen = west != NothingSelected && east != NothingSelected;
-                const bool twoHouses = west < BattleEntryIndex && east < BattleEntryIndex && west != east;
-                const bool battleTwice = west == BattleEntryIndex && east == BattleEntryIndex;
-                QVERIFY2(chooserAllowsOk(west, east) == (bothChosen && (twoHouses || battleTwice)),
-                         qPrintable(QStringLiteral("west %1 east %2").arg(west).arg(east)));
-            }
-        }
-    }
 };
 
 QTEST_GUILESS_MAIN(ChooserRules)
