@@ -187,6 +187,8 @@ void Form1::buildPost(QWidget *client, int slot)
     p.Text1 = place(new QLineEdit(QStringLiteral("時間表示"), frame), twipsRect(120, 1320, 1335, 270));
     p.Text1->setFont(gothicFont(11.25));
     p.Text1->setAlignment(Qt::AlignCenter);
+    // A greyed-out time box would hand its presses to the frame, which steps the post.
+    p.Text1->setAttribute(Qt::WA_NoMousePropagation);
     keepMenuShortcuts(p.Text1);
     connect(p.Text1, &QLineEdit::textChanged, this, [this, slot] { Text1_Change(slot); });
 

@@ -176,7 +176,7 @@ private slots:
                                      QStringLiteral("＄勧誘")};
         const QString west = QStringLiteral("徳川家");
         const QString east = QStringLiteral("北条家");
-        for (const QString how : {QStringLiteral("Build"), QStringLiteral("Command1"), QStringLiteral("menu_new")}) {
+        for (const QString &how : {QStringLiteral("Build"), QStringLiteral("Command1"), QStringLiteral("menu_new")}) {
             const QByteArray tag = how.toUtf8();
             QTest::newRow((tag + ": start pair").constData())
                 << 4 << 2 << false << false << how << 4 << 2 << west << east << defaultTags;
@@ -315,7 +315,7 @@ private slots:
     {
         QTest::addColumn<QString>("how");
         QTest::addColumn<bool>("ok");
-        for (const QString how : {QStringLiteral("handler"), QStringLiteral("menu item"),
+        for (const QString &how : {QStringLiteral("handler"), QStringLiteral("menu item"),
                                   QStringLiteral("Ctrl+N in Text2"), QStringLiteral("Ctrl+N in Text1")}) {
             QTest::newRow(qPrintable(how + QStringLiteral(", OK"))) << how << true;
             QTest::newRow(qPrintable(how + QStringLiteral(", Cancel"))) << how << false;

@@ -155,7 +155,7 @@ private slots:
     {
         QTest::addColumn<QString>("how");
         QTest::addColumn<bool>("ok");
-        for (const QString how : {QStringLiteral("window close"), QStringLiteral("file_end"),
+        for (const QString &how : {QStringLiteral("window close"), QStringLiteral("file_end"),
                                   QStringLiteral("終了 menu item")}) {
             QTest::newRow(qPrintable(how + QStringLiteral(", OK"))) << how << true;
             QTest::newRow(qPrintable(how + QStringLiteral(", Cancel"))) << how << false;
