@@ -11,5 +11,6 @@ int main(int argc, char *argv[])
     vantor::Form1 window;
     window.Form_Load();
     window.show();
+    window.activateWindow();
     return app.exec();
 }
