@@ -71,30 +71,26 @@ PostLine postLine(int slot)
     return PostLine(westSlot / 3);
 }
 
+namespace {
+
+// What a post of each line is worth: its gain per minute once taken, and the
+// award for defeating its main general.
+struct LineValues {
+    int weight;
+    int points;
+};
+constexpr std::array<LineValues, 3> lineValues{{{4, 400}, {2, 300}, {1, 200}}};
+
+} // namespace
+
 int postWeight(int slot)
 {
-    switch (postLine(slot)) {
-    case PostLine::RearGuard:
-        return 4;
-    case PostLine::Middle:
-        return 2;
-    case PostLine::Vanguard:
-        return 1;
-    }
-    return 0;
+    return lineValues[int(postLine(slot))].weight;
 }
 
 int mainGeneralPoints(int slot)
 {
-    switch (postLine(slot)) {
-    case PostLine::RearGuard:
-        return 400;
-    case PostLine::Middle:
-        return 300;
-    case PostLine::Vanguard:
-        return 200;
-    }
-    return 0;
+    return lineValues[int(postLine(slot))].points;
 }
 
 } // namespace vantor
