@@ -2,14 +2,18 @@
 # make test  - install what is missing, build, run every test
 # make check-asan - every test again, built with AddressSanitizer, UBSan and LeakSanitizer
 # make fuzz  - each libFuzzer target for FUZZ_SECONDS seconds (clang)
+# make bench - the benchmarks of BENCHMARKS.md, from a Release build
+# make soak  - SOAK_DAYS simulated days of random play (SOAK_SEED replays a run)
 BUILD ?= build
 JOBS  ?= $(shell nproc)
 ASAN_BUILD ?= build-asan
 FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 60
 FUZZ_TARGETS := $(basename $(notdir $(wildcard fuzz/fuzz_*.cpp)))
+BENCH_BUILD ?= build-bench
+SOAK_DAYS ?= 30
 
-.PHONY: run test build deps bench check-asan fuzz clean
+.PHONY: run test build deps bench soak check-asan fuzz clean
 
 deps:
 	@scripts/install-deps
@@ -56,6 +60,17 @@ fuzz: deps
 	    tail -n 60 $$log; echo "$$t failed; the input is kept in $(FUZZ_BUILD)/crashes"; exit 1; \
 	  fi; \
 	done
+
+$(BENCH_BUILD)/CMakeCache.txt: | deps
+	cmake -S . -B $(BENCH_BUILD) -DCMAKE_BUILD_TYPE=Release
+
+bench: deps $(BENCH_BUILD)/CMakeCache.txt
+	cmake --build $(BENCH_BUILD) -j $(JOBS) --target vantor bench_rules bench_window bench_start_bare bench_start_vantor bench_startup
+	bench/run-benchmarks.sh $(BENCH_BUILD)
+
+soak: deps $(BENCH_BUILD)/CMakeCache.txt
+	cmake --build $(BENCH_BUILD) -j $(JOBS) --target soak
+	$(BENCH_BUILD)/bench/soak --days $(SOAK_DAYS) $(if $(SOAK_SEED),--seed $(SOAK_SEED))
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)

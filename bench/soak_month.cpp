@@ -1,0 +1,66 @@
+// The month-long soak: the player of the one-day test plays thirty simulated
+// days (or --days N) on one window without a restart, checking the board after
+// every event, and prints the resident memory at the end of every day.
+//   soak [--seed N] [--days N]
+#include "soak/soak_player.h"
+#include "support/form1_harness.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QRandomGenerator>
+
+#include <cstdio>
+
+namespace {
+
+qint64 residentKiB()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray &line : status.readAll().split('\n'))
+        if (line.startsWith("VmRSS:"))
+            return line.mid(6).trimmed().split(' ').first().toLongLong();
+    return -1;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    const QStringList args = app.arguments();
+    quint64 seed = QRandomGenerator::system()->generate64() % 1000000000;
+    int days = 30;
+    for (int i = 1; i + 1 < args.size(); i += 2) {
+        if (args[i] == QLatin1String("--seed"))
+            seed = args[i + 1].toULongLong();
+        else if (args[i] == QLatin1String("--days"))
+            days = args[i + 1].toInt();
+    }
+    std::printf("soak: seed %llu, %d simulated days\n", static_cast<unsigned long long>(seed), days);
+    std::fflush(stdout);
+
+    vantor::testing::Form1Harness h(9, 0);
+    h.form->show();
+    vantor::soak::SoakPlayer player(h, seed);
+    qint64 firstDayKiB = 0;
+    for (int day = 1; day <= days; ++day) {
+        if (!player.play(vantor::soak::SecondsPerDay)) {
+            std::printf("FAULT on day %d, seed %llu\n%s", day, static_cast<unsigned long long>(seed),
+                        qPrintable(player.fault()));
+            return 1;
+        }
+        const qint64 kib = residentKiB();
+        if (day == 1)
+            firstDayKiB = kib;
+        std::printf("day %2d: %7lld events, %7lld ticks, %4lld notices, %4lld beeps, RSS %lld KiB\n", day,
+                    player.eventsPlayed(), player.ticks(), player.notices(), player.beeps(), kib);
+        std::fflush(stdout);
+    }
+    std::printf("soak held for %d days (seed %llu); RSS day 1 %lld KiB, day %d %lld KiB\n", days,
+                static_cast<unsigned long long>(seed), firstDayKiB, days, residentKiB());
+    return 0;
+}
