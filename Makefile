@@ -35,14 +35,24 @@ run: build
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 
-# A sanitizer report, a leak at exit included, fails the test that caused it.
+# A sanitizer report, a leak at exit included, fails the run. Reports go to
+# files so that those of the real program started by the end-to-end tests,
+# whose output no test shows, are seen too; tests/lsan.supp names the leaks
+# of system libraries.
+ASAN_REPORTS = $(abspath $(ASAN_BUILD))/sanitizer-reports
 check-asan: deps
 	cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DVANTOR_SANITIZE=ON
 	cmake --build $(ASAN_BUILD) -j $(JOBS)
-	cd $(ASAN_BUILD) && \
-	  ASAN_OPTIONS=halt_on_error=1:detect_leaks=1:detect_stack_use_after_return=1 \
-	  UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
-	  ctest --output-on-failure -j $(JOBS)
+	rm -rf $(ASAN_REPORTS) && mkdir -p $(ASAN_REPORTS)
+	@cd $(ASAN_BUILD) && \
+	  ASAN_OPTIONS=halt_on_error=1:detect_leaks=1:detect_stack_use_after_return=1:log_path=$(ASAN_REPORTS)/asan \
+	  UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1:log_path=$(ASAN_REPORTS)/ubsan \
+	  LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp:print_suppressions=0 \
+	  ctest --output-on-failure -j $(JOBS); status=$$?; \
+	  for report in $(ASAN_REPORTS)/*; do \
+	    [ -e "$$report" ] || continue; echo "== $$report"; cat "$$report"; status=1; \
+	  done; \
+	  exit $$status
 
 # Corpora, logs and crash inputs stay in the build directory. A target that
 # breaks a property or trips a sanitizer stops the run; its account is shown
@@ -65,7 +75,7 @@ $(BENCH_BUILD)/CMakeCache.txt: | deps
 	cmake -S . -B $(BENCH_BUILD) -DCMAKE_BUILD_TYPE=Release
 
 bench: deps $(BENCH_BUILD)/CMakeCache.txt
-	cmake --build $(BENCH_BUILD) -j $(JOBS) --target vantor bench_rules bench_window bench_start_bare bench_start_vantor bench_startup
+	cmake --build $(BENCH_BUILD) -j $(JOBS) --target vantor bench_rules bench_window bench_start_bare bench_start_vantor bench_start_chooser bench_startup
 	bench/run-benchmarks.sh $(BENCH_BUILD)
 
 soak: deps $(BENCH_BUILD)/CMakeCache.txt
