@@ -54,7 +54,7 @@ idle_under_x() {
 
 if [ "${2:-}" = "--under-x" ]; then
   echo "== Start-up under Xvfb"
-  QT_QPA_PLATFORM=xcb "$build/bench/bench_startup" "$runs" "$build/bench/bench_start_bare" "$build/bench/bench_start_vantor" 2>/dev/null
+  QT_QPA_PLATFORM=xcb "$build/bench/bench_startup" "$runs" "$build/bench/bench_start_bare" "$build/bench/bench_start_vantor" "$build/bench/bench_start_chooser" 2>/dev/null
   echo
   echo "== Idle"
   QT_QPA_PLATFORM=xcb idle_under_x
@@ -72,7 +72,7 @@ echo "== Window"
 QT_QPA_PLATFORM=offscreen "$build/bench/bench_window" 2>/dev/null
 echo
 echo "== Start-up offscreen"
-QT_QPA_PLATFORM=offscreen "$build/bench/bench_startup" "$runs" "$build/bench/bench_start_bare" "$build/bench/bench_start_vantor" 2>/dev/null
+QT_QPA_PLATFORM=offscreen "$build/bench/bench_startup" "$runs" "$build/bench/bench_start_bare" "$build/bench/bench_start_vantor" "$build/bench/bench_start_chooser" 2>/dev/null
 echo
 xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp" "$here/run-benchmarks.sh" "$build" --under-x
 echo "  load average at the end: $(cut -d' ' -f1-3 /proc/loadavg)"

@@ -1,8 +1,9 @@
-// Starts the two start-up programs in turn, `runs` times each, and reports the
+// Starts the start-up programs in turn, `runs` times each, and reports the
 // median time from the spawn to each of their marks, the CPU time spent by
 // then, and the peak resident memory of each run (the figure /usr/bin/time -v
-// prints, taken from the same wait4 rusage).
-//   startup_driver <runs> <bare program> <vantor start program>
+// prints, taken from the same wait4 rusage). A third program, the chooser
+// alone, shows what the chooser would cost if nothing were built before it.
+//   startup_driver <runs> <bare program> <vantor start program> [chooser program]
 #include "bench_timing.h"
 
 #include <QStringList>
@@ -114,26 +115,30 @@ void print(const char *title, const Summary &s)
 
 int main(int argc, char *argv[])
 {
-    if (argc != 4) {
-        std::fprintf(stderr, "usage: %s <runs> <bare program> <vantor start program>\n", argv[0]);
+    if (argc != 4 && argc != 5) {
+        std::fprintf(stderr, "usage: %s <runs> <bare program> <vantor start program> [chooser program]\n", argv[0]);
         return 2;
     }
     const int runs = std::atoi(argv[1]);
-    std::vector<Run> bare, vantor;
+    const int programs = argc - 2;
+    std::vector<std::vector<Run>> results(programs);
     for (int i = 0; i < runs; ++i) {
-        Run b, v;
-        if (!runOnce(argv[2], b) || !runOnce(argv[3], v)) {
-            std::fprintf(stderr, "a start-up program failed\n");
-            return 1;
+        for (int p = 0; p < programs; ++p) {
+            Run run;
+            if (!runOnce(argv[2 + p], run)) {
+                std::fprintf(stderr, "%s failed\n", argv[2 + p]);
+                return 1;
+            }
+            results[p].push_back(run);
         }
-        bare.push_back(b);
-        vantor.push_back(v);
     }
-    const Summary b = summarise(bare);
-    const Summary v = summarise(vantor);
+    const Summary b = summarise(results[0]);
+    const Summary v = summarise(results[1]);
     std::printf("Start-up, median of %d runs each\n", runs);
     print("bare window with one label:", b);
     print("Vantor:", v);
+    if (programs == 3)
+        print("the chooser alone, nothing built before it:", summarise(results[2]));
     const double bareFrame = b.marks.at("window-painted").first;
     const double chooser = v.marks.at("chooser-painted").first;
     std::printf("chooser painted / bare window painted: %.2f× (wall), %.2f× (CPU)\n", chooser / bareFrame,
