@@ -113,6 +113,10 @@ void Form1::buildControls()
     for (int s = 0; s < SlotCount; ++s)
         buildPost(client, s);
     buildBottomStrip(client);
+    // The window opens with the focus on its background rather than in a text
+    // box: no caret blinks while the board sits idle beside the game.
+    client->setFocusPolicy(Qt::ClickFocus);
+    client->setFocus();
 }
 
 void Form1::buildTopStrip(QWidget *client)

@@ -51,6 +51,8 @@ Form2::Form2(QWidget *parent)
         List1[i] = new QListWidget(frames[i]);
         List1[i]->setGeometry(twipsRect(240, 240, 2775, 2760));
         List1[i]->setSelectionMode(QAbstractItemView::SingleSelection);
+        List1[i]->setUniformItemSizes(true); // every entry is one line of the same font
+
         connect(List1[i], &QListWidget::currentRowChanged, this, &Form2::List1_Click);
     }
     Check1 = new QCheckBox(QStringLiteral("御家復興勢力"), Frame2);

@@ -27,7 +27,10 @@ void setUpJapaneseUi(QApplication &app)
 
 QFont gothicFont(double pointSize, bool bold)
 {
-    QFont font(QString::fromUtf16(DesignFontFamily));
+    // Asking for the installed stand-in first spares fontconfig a fallback
+    // search for the missing design font at every size.
+    QFont font;
+    font.setFamilies({QStringLiteral("IPAGothic"), QString::fromUtf16(DesignFontFamily)});
     font.setPointSizeF(pointSize);
     font.setBold(bold);
     return font;
