@@ -9,12 +9,16 @@
 
 namespace vantor {
 
+// The strong blue and red of a fighting post would swallow black names; text on a
+// dark background is drawn white.
 inline void setBackground(QWidget *widget, QColor colour)
 {
     if (widget->autoFillBackground() && widget->palette().color(QPalette::Window) == colour)
         return;
     QPalette palette = widget->palette();
     palette.setColor(QPalette::Window, colour);
+    const bool dark = 299 * colour.red() + 587 * colour.green() + 114 * colour.blue() < 100000;
+    palette.setColor(QPalette::WindowText, dark ? Qt::white : Qt::black);
     widget->setPalette(palette);
     widget->setAutoFillBackground(true);
 }

@@ -1,6 +1,7 @@
 #include "app/form2.h"
 
 #include "app/artwork.h"
+#include "app/control_writes.h"
 #include "app/japanese_ui.h"
 #include "app/twips.h"
 #include "board/post_display.h"
@@ -16,25 +17,12 @@
 
 namespace vantor {
 
-namespace {
-
-void paint(QWidget *widget, QColor colour)
-{
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, colour);
-    palette.setColor(QPalette::Button, colour);
-    widget->setPalette(palette);
-    widget->setAutoFillBackground(true);
-}
-
-} // namespace
-
 Form2::Form2(QWidget *parent)
     : QDialog(parent)
 {
     setWindowTitle(QStringLiteral("勢力選択"));
     setFont(gothicFont(9));
-    paint(this, QColor(NeutralGrey));
+    setBackground(this, QColor(NeutralGrey));
     setFixedSize(px(7095), px(5265));
 
     Label1 = new QLabel(QStringLiteral("勢力選択"), this);
@@ -60,7 +48,7 @@ Form2::Form2(QWidget *parent)
 
     Frame3 = new QGroupBox(QStringLiteral("陣営色設定"), this);
     Frame3->setGeometry(twipsRect(240, 4200, 3975, 975));
-    paint(Frame3, QColor(NeutralGrey));
+    setBackground(Frame3, QColor(NeutralGrey));
     Option1[0] = new QRadioButton(QStringLiteral("デフォルトカラー"), Frame3);
     Option1[0]->setGeometry(twipsRect(240, 240, 2535, 255));
     Option1[1] = new QRadioButton(QStringLiteral("東西対抗大合戦カラー"), Frame3);
@@ -140,9 +128,9 @@ void Form2::Option1_Click()
 void Form2::paintScheme()
 {
     const ColourScheme scheme = Option1[1]->isChecked() ? ColourScheme::BattleColours : ColourScheme::DefaultColours;
-    paint(Frame1, armyColour(Army::West, StatusKind::Present, scheme));
-    paint(Frame2, armyColour(Army::East, StatusKind::Present, scheme));
-    paint(Check1, armyColour(Army::East, StatusKind::Present, scheme));
+    setBackground(Frame1, armyColour(Army::West, StatusKind::Present, scheme));
+    setBackground(Frame2, armyColour(Army::East, StatusKind::Present, scheme));
+    setBackground(Check1, armyColour(Army::East, StatusKind::Present, scheme));
 }
 
 void Form2::Command1_Click()
