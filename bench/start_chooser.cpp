@@ -8,34 +8,6 @@
 
 #include <QApplication>
 
-namespace {
-
-class FirstFrame : public QObject {
-public:
-    explicit FirstFrame(vantor::bench::StartMarks &marks) : m_marks(marks) {}
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
-        if (event->type() == QEvent::Paint && !m_seen) {
-            m_seen = true;
-            QMetaObject::invokeMethod(
-                this, [this] {
-                    m_marks.mark("chooser-painted");
-                    QCoreApplication::exit(0);
-                },
-                Qt::QueuedConnection);
-        }
-        return QObject::eventFilter(watched, event);
-    }
-
-private:
-    vantor::bench::StartMarks &m_marks;
-    bool m_seen = false;
-};
-
-} // namespace
-
 int main(int argc, char *argv[])
 {
     vantor::bench::StartMarks marks;
@@ -46,7 +18,7 @@ int main(int argc, char *argv[])
     marks.mark("japanese-ui");
     vantor::Form2 chooser;
     marks.mark("chooser-built");
-    FirstFrame firstFrame(marks);
+    vantor::bench::FirstEvent firstFrame(marks, "chooser-painted", QEvent::Paint, vantor::bench::anyWindow, vantor::bench::endNow);
     chooser.installEventFilter(&firstFrame);
     chooser.show();
     const int result = app.exec();

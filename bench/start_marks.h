@@ -6,8 +6,12 @@
 #include "bench_timing.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
+#include <QEvent>
+#include <QWidget>
 
 #include <cstdio>
+#include <functional>
 #include <vector>
 
 namespace vantor::bench {
@@ -34,5 +38,53 @@ private:
     };
     std::vector<Mark> m_marks;
 };
+
+// The first time a widget of a window that `matches` receives an event of
+// `type` (its first painted frame, say), writes the mark `name` and then runs
+// `then`; both wait until that event has been delivered. Install it on the
+// window, or on the application to watch every window.
+class FirstEvent : public QObject {
+public:
+    FirstEvent(StartMarks &marks, const char *name, QEvent::Type type, std::function<bool(QWidget *)> matches,
+               std::function<void()> then = [] {})
+        : m_marks(marks), m_name(name), m_type(type), m_matches(std::move(matches)), m_then(std::move(then))
+    {
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (m_seen || event->type() != m_type || !watched->isWidgetType()
+            || !m_matches(static_cast<QWidget *>(watched)->window()))
+            return false;
+        m_seen = true;
+        QMetaObject::invokeMethod(
+            this, [this] {
+                m_marks.mark(m_name);
+                m_then();
+            },
+            Qt::QueuedConnection);
+        return false;
+    }
+
+private:
+    StartMarks &m_marks;
+    const char *m_name;
+    QEvent::Type m_type;
+    std::function<bool(QWidget *)> m_matches;
+    std::function<void()> m_then;
+    bool m_seen = false;
+};
+
+// quit() would first try to close the windows, and Vantor's asks to confirm.
+inline void endNow()
+{
+    QCoreApplication::exit(0);
+}
+
+inline bool anyWindow(QWidget *)
+{
+    return true;
+}
 
 } // namespace vantor::bench
