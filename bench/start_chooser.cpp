@@ -4,7 +4,7 @@
 #include "start_marks.h"
 
 #include "app/form2.h"
-#include "app/japanese_ui.h"
+#include "app/desktop_look.h"
 
 #include <QApplication>
 
@@ -14,8 +14,8 @@ int main(int argc, char *argv[])
     marks.mark("main");
     QApplication app(argc, argv);
     marks.mark("application");
-    vantor::setUpJapaneseUi(app);
-    marks.mark("japanese-ui");
+    vantor::setUpDesktopLook(app);
+    marks.mark("desktop-look");
     vantor::Form2 chooser;
     marks.mark("chooser-built");
     vantor::bench::FirstEvent firstFrame(marks, "chooser-painted", QEvent::Paint, vantor::bench::anyWindow, vantor::bench::endNow);

@@ -5,7 +5,7 @@
 
 #include "app/form1.h"
 #include "app/form2.h"
-#include "app/japanese_ui.h"
+#include "app/desktop_look.h"
 
 #include <QApplication>
 #include <QPushButton>
@@ -26,8 +26,8 @@ int main(int argc, char *argv[])
     FirstEvent boardPainted(marks, "window-painted", QEvent::Paint, isBoard, vantor::bench::endNow);
     for (QObject *watcher : {&chooserShown, &chooserPainted, &boardPainted})
         app.installEventFilter(watcher);
-    vantor::setUpJapaneseUi(app);
-    marks.mark("japanese-ui");
+    vantor::setUpDesktopLook(app);
+    marks.mark("desktop-look");
 
     vantor::Form1 window;
     board = &window;

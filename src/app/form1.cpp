@@ -2,7 +2,7 @@
 
 #include "app/control_writes.h"
 #include "app/form2.h"
-#include "app/japanese_ui.h"
+#include "app/desktop_look.h"
 #include "app/twips.h"
 #include "board/balance.h"
 #include "board/post_display.h"
@@ -81,8 +81,6 @@ void applyPostVisibility(PostControls &p, const DisplayVisibility &v)
 Form1::Form1(QWidget *parent)
     : QMainWindow(parent)
 {
-    buildControls();
-    buildMenus();
     Timer1 = timer(this, 10000, &Form1::Timer1_Timer, this);
     Timer2 = timer(this, 30000, &Form1::Timer2_Timer, this);
     Timer3 = timer(this, 10000, &Form1::Timer3_Timer, this);
@@ -101,6 +99,14 @@ Form2 &Form1::chooser()
 FactionChoice Form1::factions()
 {
     return chooser().choice();
+}
+
+void Form1::buildWindowOnce()
+{
+    if (centralWidget())
+        return;
+    buildControls();
+    buildMenus();
 }
 
 void Form1::buildControls()

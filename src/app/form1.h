@@ -70,6 +70,7 @@ public:
     Form2 &chooser();
 
     // Start-up and the faction choice: ask for the factions, then build the board.
+    // The window's controls exist from the first call on.
     void Form_Load();
 
     void hyouji_change(int Index, int FromTimer, int Button);
@@ -129,6 +130,7 @@ protected:
 
 private:
     // Window construction (form1.cpp)
+    void buildWindowOnce();
     void buildControls();
     void buildTopStrip(QWidget *client);
     void buildPost(QWidget *client, int slot);

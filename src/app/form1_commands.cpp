@@ -26,13 +26,16 @@ namespace vantor {
 
 void Form1::Form_Load()
 {
+    // The chooser comes first so that it is on screen as soon as the program
+    // starts; the board's controls are built while nobody sees them, after it.
+    Prompt::runDialog(chooser());
+    buildWindowOnce();
     for (int s = 0; s < SlotCount; ++s)
         posts[s].Frame1->setTitle(postCaption(s));
     m_board.StatusWords[0] = QStringLiteral("健在");
     m_board.StatusWords[1] = QStringLiteral("主将戦闘中");
     m_board.StatusWords[2] = QStringLiteral("主将配置待ち");
 
-    Prompt::runDialog(chooser());
     const FactionChoice choice = factions();
     const QString west = factionName(choice.WestFaction);
     const QString east = factionName(choice.EastFaction);

@@ -2,7 +2,7 @@
 
 #include "app/artwork.h"
 #include "app/control_writes.h"
-#include "app/japanese_ui.h"
+#include "app/desktop_look.h"
 #include "app/twips.h"
 #include "board/post_display.h"
 #include "roster/chooser_rules.h"

@@ -1,7 +1,7 @@
 #include "app/frm_about.h"
 
 #include "app/artwork.h"
-#include "app/japanese_ui.h"
+#include "app/desktop_look.h"
 #include "app/twips.h"
 
 #include <QFrame>

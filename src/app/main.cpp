@@ -1,12 +1,12 @@
 #include "app/form1.h"
-#include "app/japanese_ui.h"
+#include "app/desktop_look.h"
 
 #include <QApplication>
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    vantor::setUpJapaneseUi(app);
+    vantor::setUpDesktopLook(app);
 
     vantor::Form1 window;
     window.Form_Load();

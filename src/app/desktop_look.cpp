@@ -1,4 +1,4 @@
-#include "app/japanese_ui.h"
+#include "app/desktop_look.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
@@ -7,8 +7,10 @@
 
 namespace vantor {
 
-void setUpJapaneseUi(QApplication &app)
+void setUpDesktopLook(QApplication &app)
 {
+    app.setStyle(QStringLiteral("Windows"));
+
     // IPAGothic is fixed-width like the design font; the others are the
     // Japanese Gothics most often present when it is not.
     QFont::insertSubstitutions(QString::fromUtf16(DesignFontFamily),

@@ -1,0 +1,20 @@
+// How the program looks on any desktop. The window was designed for the Japanese
+// Gothic font "ＭＳ ゴシック", which most systems lack: the name is mapped onto a
+// Japanese Gothic that is installed. Qt's own texts (button captions, context
+// menus) are shown in Japanese. And the layout was made for classic controls:
+// frames carry their caption in the border, and buttons and boxes are flat and
+// quick to draw.
+#pragma once
+
+#include <QFont>
+
+class QApplication;
+
+namespace vantor {
+
+inline constexpr const char16_t *DesignFontFamily = u"ＭＳ ゴシック";
+
+void setUpDesktopLook(QApplication &app);
+QFont gothicFont(double pointSize, bool bold = false);
+
+} // namespace vantor
