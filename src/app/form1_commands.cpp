@@ -43,18 +43,16 @@ void Form1::Form_Load()
     Label5->setText(east + QStringLiteral("(東軍)"));
     setWindowTitle(QStringLiteral("Vantor　") + west + QStringLiteral("×") + east + QStringLiteral("　合戦状況"));
 
-    for (int s = 0; s < SlotCount; ++s) {
-        for (int r = 0; r < 2; ++r) {
-            m_board.WestGeneralNames[s][r] = rosterName(choice.WestFaction, 0, s, r);
-            m_board.WestGeneralInfo[s][r] = rosterInfo(choice.WestFaction, 0, s, r);
+    const auto fillRoster = [](NameTable &names, NameTable &info, Faction faction, int army) {
+        for (int s = 0; s < SlotCount; ++s) {
+            for (int r = 0; r < 2; ++r) {
+                names[s][r] = rosterName(faction, army, s, r);
+                info[s][r] = rosterInfo(faction, army, s, r);
+            }
         }
-    }
-    for (int s = 0; s < SlotCount; ++s) {
-        for (int r = 0; r < 2; ++r) {
-            m_board.EastGeneralNames[s][r] = rosterName(choice.EastFaction, 1, s, r);
-            m_board.EastGeneralInfo[s][r] = rosterInfo(choice.EastFaction, 1, s, r);
-        }
-    }
+    };
+    fillRoster(m_board.WestGeneralNames, m_board.WestGeneralInfo, choice.WestFaction, 0);
+    fillRoster(m_board.EastGeneralNames, m_board.EastGeneralInfo, choice.EastFaction, 1);
     m_board.MacroTags[0] = factionTag(choice.WestFaction);
     m_board.MacroTags[1] = factionTag(choice.EastFaction);
     Picture3[0] = chooser().emblem(choice.WestFaction);
@@ -122,10 +120,7 @@ void Form1::resetPost(int s, Army army)
     m_board.PlaceArmed[s] = 0;
     p.Text1->setEnabled(false);
     setBold(p.Text1, false);
-    m_board.SavedFlag[s] = 0;
-    m_board.SavedTimeText[s].clear();
-    m_board.SavedPlaceMinute[s] = 0;
-    m_board.SavedPlaceArmed[s] = 0;
+    m_board.forgetSavedSchedule(s);
     setPostTooltip(s, QString());
     applyPostVisibility(p, displayModeVisibility(0));
 }

@@ -110,10 +110,7 @@ void Form1::restoreSchedule(int slot, int now)
     box->setText(m_board.SavedTimeText[slot]);
     m_board.PlaceMinute[slot] = m_board.SavedPlaceMinute[slot];
     m_board.PlaceArmed[slot] = m_board.SavedPlaceArmed[slot];
-    m_board.SavedFlag[slot] = 0;
-    m_board.SavedTimeText[slot].clear();
-    m_board.SavedPlaceMinute[slot] = 0;
-    m_board.SavedPlaceArmed[slot] = 0;
+    m_board.forgetSavedSchedule(slot);
     if (m_board.PlaceArmed[slot] == 0) {
         // A time the player had typed but that was never read back: read it anew.
         restartTimer(Timer2);
@@ -131,10 +128,7 @@ void Form1::freshSchedule(int slot)
     m_board.PlaceMinute[slot] = nextHourClockMinutes();
     m_board.PlaceArmed[slot] = 1;
     setBold(box, true);
-    m_board.SavedFlag[slot] = 0;
-    m_board.SavedTimeText[slot].clear();
-    m_board.SavedPlaceMinute[slot] = 0;
-    m_board.SavedPlaceArmed[slot] = 0;
+    m_board.forgetSavedSchedule(slot);
     setPostTooltip(slot, QStringLiteral("01:00後に配置"));
 }
 

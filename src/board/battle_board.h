@@ -42,6 +42,16 @@ struct BattleBoard {
     int ScoreAccrualMinute = 0;
     int ScoreChangeSuppressed = 0;
 
+    // The schedule a post kept when its general was placed by hand, for a right
+    // click that takes the placement back.
+    void forgetSavedSchedule(int slot)
+    {
+        SavedFlag[slot] = 0;
+        SavedTimeText[slot].clear();
+        SavedPlaceMinute[slot] = 0;
+        SavedPlaceArmed[slot] = 0;
+    }
+
     const NameTable &namesOf(Army army) const { return army == Army::West ? WestGeneralNames : EastGeneralNames; }
     const NameTable &infoOf(Army army) const { return army == Army::West ? WestGeneralInfo : EastGeneralInfo; }
 };
