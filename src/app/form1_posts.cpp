@@ -37,7 +37,7 @@ void Form1::hyouji_change(int Index, int FromTimer, int Button)
         setBackground(control, look.colour);
     p.Label3->setText(m_board.StatusWords[look.statusWordIndex]);
 
-    switch (statusKind(status)) {
+    switch (look.kind) {
     case StatusKind::Present:
         if (FromTimer == 0 && Button != RightButton) {
             m_board.SavedFlag[s] = 1;
@@ -65,7 +65,7 @@ void Form1::hyouji_change(int Index, int FromTimer, int Button)
     p.Label7->setText(m_board.MacroTags[look.tagIndex]);
     setPostImage(s, look.tagIndex);
 
-    if (statusKind(status) == StatusKind::Present) {
+    if (look.kind == StatusKind::Present) {
         if (FromTimer == 1 && Check2->isChecked())
             showPlacementNotice(s, look.namesFrom);
     } else {

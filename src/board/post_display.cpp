@@ -34,7 +34,7 @@ PostLook postLook(int slot, int status, ColourScheme scheme)
         tag = holder == Army::West ? 2 : 3;
         break;
     }
-    return PostLook{holder, armyColour(holder, kind, scheme), int(kind), tag, kind == StatusKind::Awaiting};
+    return PostLook{holder, armyColour(holder, kind, scheme), int(kind), tag, kind};
 }
 
 QString schemeTag(int entry, ColourScheme scheme)

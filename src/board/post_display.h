@@ -21,7 +21,7 @@ struct PostLook {
     QColor colour;       // frame and its nine coloured controls
     int statusWordIndex; // into StatusWords: 0 健在, 1 主将戦闘中, 2 主将配置待ち
     int tagIndex;        // into MacroTags and the picture holders
-    bool awaiting;       // the time box holds a placement time and is enabled
+    StatusKind kind;     // present, fighting, or awaiting with a placement time
 };
 
 PostLook postLook(int slot, int status, ColourScheme scheme);

@@ -60,7 +60,7 @@ void TstPostDisplay::looks()
         QCOMPARE(look.colour, scheme == ColourScheme::DefaultColours ? defaultColour : battleColour);
         QCOMPARE(look.statusWordIndex, word);
         QCOMPARE(look.tagIndex, tag);
-        QCOMPARE(look.awaiting, awaiting);
+        QCOMPARE(look.kind == StatusKind::Awaiting, awaiting);
     }
 }
 
