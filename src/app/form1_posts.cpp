@@ -136,20 +136,10 @@ void Form1::creditPoints(int slot, int status, int Button)
 {
     if (!Check3->isChecked())
         return;
-    const StatusKind kind = statusKind(status);
-    int sign = 0;
-    if (kind == StatusKind::Awaiting && Button == 1)
-        sign = 1;
-    else if (kind == StatusKind::Fighting && Button == RightButton)
-        sign = -1;
-    if (sign == 0)
-        return;
-    // The army that defeated the main general: the opposing army when the own
-    // general fell (2, and 1 when taking that back), the own army otherwise.
-    const bool ownGeneralFell = status == RivalAwaiting || status == OwnFighting;
-    const Army victor = ownGeneralFell ? opposing(armyOfSlot(slot)) : armyOfSlot(slot);
-    QLineEdit *box = scoreBox(victor);
-    writeScoreQuietly(box, awardedScore(box->text(), sign * mainGeneralPoints(slot)));
+    if (const auto change = mainGeneralScoreChange(slot, status, Button)) {
+        QLineEdit *box = scoreBox(change->army);
+        writeScoreQuietly(box, awardedScore(box->text(), change->points));
+    }
 }
 
 void Form1::redrawBalance()

@@ -93,4 +93,21 @@ int mainGeneralPoints(int slot)
     return lineValues[int(postLine(slot))].points;
 }
 
+std::optional<ScoreChange> mainGeneralScoreChange(int slot, int status, int button)
+{
+    const StatusKind kind = statusKind(status);
+    int sign = 0;
+    if (kind == StatusKind::Awaiting && button == 1)
+        sign = 1;
+    else if (kind == StatusKind::Fighting && button == RightButton)
+        sign = -1;
+    if (sign == 0)
+        return std::nullopt;
+    // The own general fell at 2 (and 1 is the fight that fall is taken back to);
+    // the rival general fell at 5 (and 4).
+    const bool ownGeneralFell = status == RivalAwaiting || status == OwnFighting;
+    const Army victor = ownGeneralFell ? opposing(armyOfSlot(slot)) : armyOfSlot(slot);
+    return ScoreChange{victor, sign * mainGeneralPoints(slot)};
+}
+
 } // namespace vantor

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QString>
+#include <optional>
 
 namespace vantor {
 
@@ -45,5 +46,14 @@ int wrappedStatus(int status);
 PostLine postLine(int slot);
 int postWeight(int slot);        // 4, 2, 1 by line: the gain per minute a taken post is worth
 int mainGeneralPoints(int slot); // 400, 300, 200 by line: the award for a fallen main general
+
+// Battle-result points a step moves: a left click that fells a main general
+// credits the army that felled it with the post's points; a right click that
+// takes the fall back into the fight debits them again. Other steps move none.
+struct ScoreChange {
+    Army army;
+    int points; // negative for a debit
+};
+std::optional<ScoreChange> mainGeneralScoreChange(int slot, int status, int button);
 
 } // namespace vantor

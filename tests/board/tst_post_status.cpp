@@ -15,6 +15,8 @@ private slots:
     void statuses();
     void ring_data();
     void ring();
+    void scoreChanges_data();
+    void scoreChanges();
 };
 
 void TstPostStatus::postsBySlot_data()
@@ -127,6 +129,44 @@ void TstPostStatus::ring()
     QFETCH(int, to);
 
     QCOMPARE(wrappedStatus(steppedStatus(from, button)), to);
+}
+
+// Who gains or loses a fallen main general's points, by the status stepped
+// into and the button; 0 points stands for no change at all.
+void TstPostStatus::scoreChanges_data()
+{
+    QTest::addColumn<int>("slot");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<int>("button");
+    QTest::addColumn<Army>("army");
+    QTest::addColumn<int>("points");
+
+    QTest::newRow("West rear guard falls: East credited") << 0 << 2 << 1 << Army::East << 400;
+    QTest::newRow("taken back: East debited") << 0 << 1 << 2 << Army::East << -400;
+    QTest::newRow("East general on West post falls: West") << 4 << 5 << 1 << Army::West << 300;
+    QTest::newRow("taken back into the fight: West debited") << 4 << 4 << 2 << Army::West << -300;
+    QTest::newRow("East vanguard falls: West credited") << 9 << 2 << 1 << Army::West << 200;
+    QTest::newRow("West general on East rear guard falls: East") << 17 << 5 << 1 << Army::East << 400;
+    QTest::newRow("middle button moves none") << 0 << 2 << 4 << Army::West << 0;
+    QTest::newRow("timer step moves none") << 0 << 2 << 0 << Army::West << 0;
+    QTest::newRow("right click into awaiting moves none") << 0 << 5 << 2 << Army::West << 0;
+    QTest::newRow("left click into fighting moves none") << 0 << 1 << 1 << Army::West << 0;
+    QTest::newRow("present moves none") << 0 << 3 << 1 << Army::West << 0;
+}
+
+void TstPostStatus::scoreChanges()
+{
+    QFETCH(int, slot);
+    QFETCH(int, status);
+    QFETCH(int, button);
+    QFETCH(Army, army);
+    QFETCH(int, points);
+    const auto change = mainGeneralScoreChange(slot, status, button);
+    QCOMPARE(change.has_value(), points != 0);
+    if (change) {
+        QCOMPARE(change->army, army);
+        QCOMPARE(change->points, points);
+    }
 }
 
 QTEST_GUILESS_MAIN(TstPostStatus)
