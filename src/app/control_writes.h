@@ -13,12 +13,13 @@ namespace vantor {
 // dark background is drawn white.
 inline void setBackground(QWidget *widget, QColor colour)
 {
-    if (widget->autoFillBackground() && widget->palette().color(QPalette::Window) == colour)
+    // Labels and frames fill from the Window colour, check boxes from Button.
+    if (widget->autoFillBackground() && widget->palette().color(widget->backgroundRole()) == colour)
         return;
     QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, colour);
+    palette.setColor(widget->backgroundRole(), colour);
     const bool dark = 299 * colour.red() + 587 * colour.green() + 114 * colour.blue() < 100000;
-    palette.setColor(QPalette::WindowText, dark ? Qt::white : Qt::black);
+    palette.setColor(widget->foregroundRole(), dark ? Qt::white : Qt::black);
     widget->setPalette(palette);
     widget->setAutoFillBackground(true);
 }

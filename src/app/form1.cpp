@@ -292,9 +292,12 @@ bool Form1::eventFilter(QObject *watched, QEvent *event)
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonDblClick: {
         auto *widget = static_cast<QWidget *>(watched);
-        const int button = int(static_cast<QMouseEvent *>(event)->button());
+        const Qt::MouseButton pressed = static_cast<QMouseEvent *>(event)->button();
+        const int button = int(pressed);
         if (const auto post = m_mouseTargets.constFind(watched); post != m_mouseTargets.cend()) {
-            if (!widget->isEnabled())
+            // Posts answer the left (1), right (2) and middle (4) buttons only.
+            constexpr Qt::MouseButtons postButtons = Qt::LeftButton | Qt::RightButton | Qt::MiddleButton;
+            if (!widget->isEnabled() || !(postButtons & pressed))
                 return true;
             if (event->type() == QEvent::MouseButtonPress)
                 postMouseDown(post->slot, button);

@@ -42,6 +42,12 @@ Form2::Form2(QWidget *parent)
         List1[i]->setUniformItemSizes(true); // every entry is one line of the same font
 
         connect(List1[i], &QListWidget::currentRowChanged, this, &Form2::List1_Click);
+        // A Ctrl+click would empty the selection while the entry stays current:
+        // a side is always the entry the list shows selected.
+        connect(List1[i], &QListWidget::itemSelectionChanged, this, [list = List1[i]] {
+            if (list->selectedItems().isEmpty() && list->currentItem())
+                list->currentItem()->setSelected(true);
+        });
     }
     Check1 = new QCheckBox(QStringLiteral("御家復興勢力"), Frame2);
     Check1->setGeometry(twipsRect(240, 3000, 1575, 255));

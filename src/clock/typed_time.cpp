@@ -52,10 +52,11 @@ std::optional<int> readElapsedText(const QString &text)
 
 std::optional<int> readPlacementText(const QString &text)
 {
+    // A time of day: whatever the count, it lands on the clock face.
     const std::optional<int> m = readHoursAndMinutes(text);
-    if (!m || *m < 0)
+    if (!m)
         return std::nullopt;
-    return *m % MinutesPerDay;
+    return (*m % MinutesPerDay + MinutesPerDay) % MinutesPerDay;
 }
 
 } // namespace vantor

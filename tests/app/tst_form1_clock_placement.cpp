@@ -303,7 +303,7 @@ private slots:
         QTest::newRow("minute count") << "90" << false << 0 << "";
         QTest::newRow("letters") << "abc" << false << 0 << "";
         QTest::newRow("dash for colon") << "1-30" << false << 0 << "";
-        QTest::newRow("negative hours") << "-1:00" << false << 0 << "";
+        QTest::newRow("negative hours wrap") << "-1:00" << true << 1380 << "11:00後に配置";
         QTest::newRow("too long") << "12:345" << false << 0 << "";
         QTest::newRow("emptied") << "" << false << 0 << "";
     }

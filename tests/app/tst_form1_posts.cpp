@@ -257,6 +257,20 @@ private slots:
         QTest::mouseClick(box, Qt::LeftButton);
         QCOMPARE(h.board().SlotStatus[4], 0);
     }
+
+    void extraMouseButtonsAreIgnored()
+    {
+        Form1Harness h;
+        showForm(h, 0);
+        QTest::mousePress(h.post(4).Label1, Qt::LeftButton);
+        QTest::mouseRelease(h.post(4).Label1, Qt::LeftButton);
+        for (Qt::MouseButton extra : {Qt::BackButton, Qt::ForwardButton}) {
+            QTest::mousePress(h.post(4).Label1, extra);
+            QTest::mouseRelease(h.post(4).Label1, extra);
+        }
+        QCOMPARE(h.board().SlotStatus[4], 1);
+        QCOMPARE(h.board().LastMouseButton, 1);
+    }
 };
 
 QTEST_MAIN(Form1PostInput)

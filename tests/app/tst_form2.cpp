@@ -16,7 +16,7 @@ const QColor Red(0xFF8080);
 
 QColor back(const QWidget *widget)
 {
-    return widget->palette().color(QPalette::Window);
+    return widget->palette().color(widget->backgroundRole());
 }
 
 QStringList entries(const QListWidget *list)
@@ -131,6 +131,23 @@ private slots:
         QCOMPARE(back(dialog.Frame1), battleColours ? Red : Blue);
         QCOMPARE(back(dialog.Frame2), battleColours ? Blue : Red);
         QCOMPARE(back(dialog.Check1), battleColours ? Blue : Red);
+        // What is drawn, not only what the palette holds: a check box fills
+        // from another colour role than a frame.
+        const QImage drawn = dialog.Check1->grab().toImage();
+        QCOMPARE(drawn.pixelColor(drawn.width() - 2, drawn.height() / 2), battleColours ? Blue : Red);
+    }
+
+    void ctrlClickCannotEmptyASide()
+    {
+        Form2 dialog;
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        QListWidget *west = dialog.List1[0];
+        const QRect entry = west->visualItemRect(west->item(4));
+        QTest::mouseClick(west->viewport(), Qt::LeftButton, Qt::ControlModifier, entry.center());
+        QCOMPARE(west->selectedItems().size(), 1);
+        QCOMPARE(west->selectedItems().constFirst(), west->item(4));
+        QCOMPARE(dialog.choice().WestFaction, 4);
     }
 
     // Leaving the battle entry on one side makes restoration available again,

@@ -57,8 +57,8 @@ void TstTypedTime::readers_data()
     QTest::newRow("colon first") << u":30"_s << Invalid << Invalid;
     QTest::newRow("colon last") << u"12:"_s << Invalid << Invalid;
     QTest::newRow("colon misplaced in five") << u"1:0:5"_s << Invalid << Invalid;
-    QTest::newRow("negative hours") << u"-1:00"_s << Invalid << Invalid;
-    QTest::newRow("negative minutes") << u"0:-1"_s << Invalid << Invalid;
+    QTest::newRow("negative hours") << u"-1:00"_s << Invalid << 1380;
+    QTest::newRow("negative minutes") << u"0:-1"_s << Invalid << 1439;
     QTest::newRow("six characters") << u"12:345"_s << Invalid << Invalid;
 }
 
