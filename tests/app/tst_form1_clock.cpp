@@ -16,13 +16,6 @@ namespace {
 
 const QString Waiting = QStringLiteral("しばらくおまちください(0)");
 
-void typeInto(QLineEdit *box, const QString &text)
-{
-    box->selectAll();
-    QTest::keyClick(box, Qt::Key_Backspace);
-    QTest::keyClicks(box, text);
-}
-
 } // namespace
 
 class Form1Clock : public QObject {

@@ -56,13 +56,6 @@ QString noticeText(Form1Harness &h, int slot, Army holder)
            + QStringLiteral("の配置予定時刻になりました。");
 }
 
-void typeInto(QLineEdit *box, const QString &text)
-{
-    box->selectAll();
-    QTest::keyClick(box, Qt::Key_Backspace);
-    QTest::keyClicks(box, text);
-}
-
 } // namespace
 
 class Form1ClockPlacement : public QObject {

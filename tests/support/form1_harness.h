@@ -9,8 +9,10 @@
 #include "clock/clock_helpers.h"
 
 #include <QDialog>
+#include <QLineEdit>
 #include <QList>
 #include <QPushButton>
+#include <QTest>
 #include <QTime>
 #include <deque>
 #include <functional>
@@ -81,5 +83,13 @@ struct Form1Harness {
         return n;
     }
 };
+
+// Replaces a box's text by typing, as a player would: each key is an edit.
+inline void typeInto(QLineEdit *box, const QString &text)
+{
+    box->selectAll();
+    QTest::keyClick(box, Qt::Key_Backspace);
+    QTest::keyClicks(box, text);
+}
 
 } // namespace vantor::testing
