@@ -17,16 +17,39 @@ bool isDigit(QChar c)
 
 } // namespace
 
+QChar asciiForm(QChar typed)
+{
+    const char16_t c = typed.unicode();
+    if (c >= u'０' && c <= u'９')
+        return QChar(u'0' + (c - u'０'));
+    switch (c) {
+    case u'：':
+        return QLatin1Char(':');
+    case u'＋':
+        return QLatin1Char('+');
+    case u'－':
+    case u'−':
+        return QLatin1Char('-');
+    case u'．':
+        return QLatin1Char('.');
+    case u'\u3000':
+        return QLatin1Char(' ');
+    default:
+        return typed;
+    }
+}
+
 double numericValue(QStringView text)
 {
-    qsizetype i = 0;
     const qsizetype n = text.size();
-    while (i < n && (text[i] == QLatin1Char(' ') || text[i] == QLatin1Char('\t')))
+    const auto at = [text](qsizetype i) { return asciiForm(text[i]); };
+    qsizetype i = 0;
+    while (i < n && (at(i) == QLatin1Char(' ') || at(i) == QLatin1Char('\t')))
         ++i;
 
     bool negative = false;
-    if (i < n && (text[i] == QLatin1Char('+') || text[i] == QLatin1Char('-')))
-        negative = text[i++] == QLatin1Char('-');
+    if (i < n && (at(i) == QLatin1Char('+') || at(i) == QLatin1Char('-')))
+        negative = at(i++) == QLatin1Char('-');
 
     // The number is held as its significant digits times a power of ten. Only the
     // first forty significant digits are kept, far more than a double can tell
@@ -49,25 +72,25 @@ double numericValue(QStringView text)
     };
 
     qsizetype integerDigits = 0;
-    for (; i < n && isDigit(text[i]); ++i, ++integerDigits)
-        take(text[i], false);
+    for (; i < n && isDigit(at(i)); ++i, ++integerDigits)
+        take(at(i), false);
     qsizetype fractionDigits = 0;
-    if (i < n && text[i] == QLatin1Char('.')) {
-        for (++i; i < n && isDigit(text[i]); ++i, ++fractionDigits)
-            take(text[i], true);
+    if (i < n && at(i) == QLatin1Char('.')) {
+        for (++i; i < n && isDigit(at(i)); ++i, ++fractionDigits)
+            take(at(i), true);
     }
     if (integerDigits == 0 && fractionDigits == 0)
         return 0.0;
 
-    if (i < n && (text[i] == QLatin1Char('e') || text[i] == QLatin1Char('E'))) {
+    if (i < n && (at(i) == QLatin1Char('e') || at(i) == QLatin1Char('E'))) {
         qsizetype j = i + 1;
         int sign = 1;
-        if (j < n && (text[j] == QLatin1Char('+') || text[j] == QLatin1Char('-')))
-            sign = text[j++] == QLatin1Char('-') ? -1 : 1;
+        if (j < n && (at(j) == QLatin1Char('+') || at(j) == QLatin1Char('-')))
+            sign = at(j++) == QLatin1Char('-') ? -1 : 1;
         long long e = 0;
-        for (; j < n && isDigit(text[j]); ++j) {
+        for (; j < n && isDigit(at(j)); ++j) {
             if (e < 100000)
-                e = e * 10 + (text[j].unicode() - '0');
+                e = e * 10 + (at(j).unicode() - '0');
         }
         power += sign * e;
     }

@@ -13,7 +13,7 @@ constexpr int MinutesPerDay = 1440;
 // be negative or more than a day; the callers decide what that means.
 std::optional<int> readHoursAndMinutes(QStringView text)
 {
-    const auto colonAt = [&](qsizetype i) { return text[i] == QLatin1Char(':'); };
+    const auto colonAt = [&](qsizetype i) { return asciiForm(text[i]) == QLatin1Char(':'); };
     qsizetype hoursLength = 0;
     switch (text.size()) {
     case 3:

@@ -1,8 +1,10 @@
 // Times the user types into a box: the elapsed battle time and the placement time
 // of a post. Both boxes take hours and minutes written with one colon (1:5, 1:05,
 // 12:5, 12:05); the elapsed box also takes a bare count of minutes of up to two
-// characters. Anything else is invalid. A text longer than five characters is
-// rejected unread, so any paste answers at once.
+// characters. The full-width forms an input method types read as their ASCII
+// forms ("１：３０" is 1:30). Anything else cannot be read and gives no value. A
+// text longer than five characters is rejected unread, so any paste answers at
+// once.
 #pragma once
 
 #include <QString>

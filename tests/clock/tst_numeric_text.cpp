@@ -53,7 +53,14 @@ void TstNumericText::numericValue_data()
     QTest::newRow("underflow") << u"1e-999"_s << 0.0;
     QTest::newRow("thousands separator ends the number") << u"1,000"_s << 1.0;
     QTest::newRow("blank ends the number") << u"1 2"_s << 1.0;
-    QTest::newRow("full-width digits") << u"１２"_s << 0.0;
+    QTest::newRow("full-width digits") << u"１２００"_s << 1200.0;
+    QTest::newRow("full-width minus") << u"－５０"_s << -50.0;
+    QTest::newRow("minus sign") << u"−５０"_s << -50.0;
+    QTest::newRow("full-width plus") << u"＋３"_s << 3.0;
+    QTest::newRow("ideographic space and full-width point") << u"\u3000１．５"_s << 1.5;
+    QTest::newRow("half and full width mixed") << u"1２0０.５"_s << 1200.5;
+    QTest::newRow("prolonged sound mark is no minus") << u"ー５０"_s << 0.0;
+    QTest::newRow("kana full stop is no point") << u"１。５"_s << 1.0;
     QTest::newRow("many leading zeros") << QString(60, u'0') + u"1"_s << 1.0;
     QTest::newRow("many zeros after the point") << u"0."_s + QString(60, u'0') + u"25e62"_s << 25.0;
     QTest::newRow("digits beyond the kept ones") << u"1"_s + QString(60, u'0') + u".5e-60"_s << 1.0;

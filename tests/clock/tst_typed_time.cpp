@@ -50,10 +50,13 @@ void TstTypedTime::readers_data()
     QTest::newRow("half minute to even") << u"1:.5"_s << 60 << 60;
     QTest::newRow("fraction of an hour") << u".5:0"_s << 30 << 30;
     QTest::newRow("surrogate pair is two characters") << u"\U0001D7CF:5"_s << 5 << 5;
+    QTest::newRow("full width") << u"１：３０"_s << 90 << 90;
+    QTest::newRow("full-width colon") << u"1：05"_s << 65 << 65;
+    QTest::newRow("full-width count") << u"９０"_s << 90 << Invalid;
+    QTest::newRow("ideographic space") << u"\u3000１：５"_s << 65 << 65;
 
     QTest::newRow("letters") << u"abc"_s << Invalid << Invalid;
     QTest::newRow("dash for colon") << u"1-30"_s << Invalid << Invalid;
-    QTest::newRow("full-width colon") << u"1：05"_s << Invalid << Invalid;
     QTest::newRow("colon first") << u":30"_s << Invalid << Invalid;
     QTest::newRow("colon last") << u"12:"_s << Invalid << Invalid;
     QTest::newRow("colon misplaced in five") << u"1:0:5"_s << Invalid << Invalid;

@@ -120,6 +120,7 @@ void TstScoreRules::awards_data()
     QTest::newRow("negative") << "-50" << 200 << "150";
     QTest::newRow("fraction") << "0.5" << 700 << "700.5";
     QTest::newRow("trailing text") << "1200 points" << 600 << "1800";
+    QTest::newRow("full width") << "１２００" << 600 << "1800";
     QTest::newRow("realistic top") << "999999999999000" << 700 << "999999999999700";
 }
 
