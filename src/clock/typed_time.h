@@ -20,4 +20,8 @@ std::optional<int> readElapsedText(const QString &text);
 // A time of day 0..1439; 24:00 is midnight.
 std::optional<int> readPlacementText(const QString &text);
 
+// What each box accepts, for the player whose text cannot be read.
+inline constexpr char16_t ElapsedTextForms[] = u"経過時間は 1:30 の形か、90 のような2桁までの分で入力してください";
+inline constexpr char16_t PlacementTextForms[] = u"時刻は 12:30 や 9:05 の形で入力してください";
+
 } // namespace vantor

@@ -57,6 +57,7 @@ void TstTypedTime::readers_data()
 
     QTest::newRow("letters") << u"abc"_s << Invalid << Invalid;
     QTest::newRow("dash for colon") << u"1-30"_s << Invalid << Invalid;
+    QTest::newRow("exponent") << u"1e308"_s << Invalid << Invalid;
     QTest::newRow("colon first") << u":30"_s << Invalid << Invalid;
     QTest::newRow("colon last") << u"12:"_s << Invalid << Invalid;
     QTest::newRow("colon misplaced in five") << u"1:0:5"_s << Invalid << Invalid;
