@@ -1,5 +1,6 @@
 // Any text a box can hold must read as a finite number, and the whole number
-// drawn from it must be the nearest one, halves to even.
+// drawn from it must be the nearest one, halves to even. Full-width typing reads
+// as the ASCII it stands for.
 #include "clock/numeric_text.h"
 #include "fuzz_text.h"
 
@@ -74,6 +75,9 @@ void checkText(const QString &text)
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     fuzz::forEachReading(data, size, checkText);
+    const fuzz::TypedTwins twins = fuzz::fullWidthTwins(data, size);
+    fuzz::require(numericValue(twins.typed) == numericValue(twins.ascii), "full-width typing reads as ASCII",
+                  twins.typed, twins.ascii);
 
     // The rounding is also fed raw doubles, NaN and the infinities among them.
     if (size >= sizeof(double)) {

@@ -1,5 +1,6 @@
 // Whatever is typed into the elapsed-time box or a post's time box, the reading
-// is either refused or a minute count the board can hold.
+// is either refused or a minute count the board can hold. Full-width typing
+// reads as the ASCII it stands for.
 #include "clock/numeric_text.h"
 #include "clock/typed_time.h"
 #include "fuzz_text.h"
@@ -62,5 +63,9 @@ void checkText(const QString &text)
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     fuzz::forEachReading(data, size, checkText);
+    const fuzz::TypedTwins twins = fuzz::fullWidthTwins(data, size);
+    fuzz::require(readElapsedText(twins.typed) == readElapsedText(twins.ascii) &&
+                      readPlacementText(twins.typed) == readPlacementText(twins.ascii),
+                  "full-width typing reads as ASCII", twins.typed, twins.ascii);
     return 0;
 }
