@@ -36,9 +36,13 @@ struct Call {
     }
 };
 
-// Below this a fixed decimal text has more fraction digits than a box reading
-// keeps, so the text cannot read back exactly.
-constexpr double smallestExactReading = 1e-20;
+// A score is written with fifteen significant digits, the most a double holds
+// faithfully, so it reads back within half a unit of the fifteenth digit and
+// the correctly rounded reading of that text. Subnormal values hold fewer
+// digits than that, so the reading is held to its bound from the smallest
+// normal value on.
+constexpr qsizetype significantDigits = 15;
+constexpr double readBackTolerance = 5.2e-15;
 
 double heldFinite(double value)
 {
@@ -47,8 +51,22 @@ double heldFinite(double value)
     return std::clamp(value, std::numeric_limits<double>::lowest(), std::numeric_limits<double>::max());
 }
 
-// A written score is plain decimal text, reads back as the value it was
-// written for, and zero has the one text "0".
+qsizetype significantDigitsOf(const QString &written)
+{
+    QString digits = written;
+    digits.remove(u'-').remove(u'.');
+    qsizetype first = 0;
+    while (first < digits.size() && digits[first] == u'0')
+        ++first;
+    qsizetype last = digits.size();
+    while (last > first && digits[last - 1] == u'0')
+        --last;
+    return last - first;
+}
+
+// A written score is plain decimal text of at most fifteen significant digits,
+// reads back as the value it was written for, is written again the same when
+// read back, and zero has the one text "0".
 void checkWritten(const QString &written, double intended, const char *property, const QString &text,
                   const Call &call)
 {
@@ -57,11 +75,16 @@ void checkWritten(const QString &written, double intended, const char *property,
     const QString context =
         QStringLiteral("wrote \"%1\" for %2; %3").arg(written).arg(intended, 0, 'g', 17).arg(call.describe());
     fuzz::require(plain.match(written).hasMatch(), "a score is written as plain decimal text", text, context);
+    fuzz::require(significantDigitsOf(written) <= significantDigits, "a score has at most fifteen significant digits",
+                  text, context);
     intended = heldFinite(intended);
-    if (intended == 0)
+    if (intended == 0) {
         fuzz::require(written == QLatin1String("0"), "zero is written as \"0\"", text, context);
-    else if (std::fabs(intended) >= smallestExactReading)
-        fuzz::require(numericValue(written) == intended, property, text, context);
+    } else if (std::fabs(intended) >= std::numeric_limits<double>::min()) {
+        const double read = numericValue(written);
+        fuzz::require(std::fabs(read - intended) <= readBackTolerance * std::fabs(intended), property, text, context);
+        fuzz::require(scoreText(read) == written, "a score read back is written the same", text, context);
+    }
 }
 
 void checkSteps(const QString &text, const Call &call)

@@ -4,11 +4,18 @@
 
 #include <charconv>
 #include <cmath>
+#include <iterator>
 #include <limits>
+#include <string>
+#include <string_view>
 
 namespace vantor {
 
 namespace {
+
+// The most a double holds faithfully: sums such as 2.3 - 1 come out as 1.3, not
+// as the binary remainder 1.2999999999999998.
+constexpr int SignificantDigits = 15;
 
 constexpr int AddButton = 1;
 constexpr int SubtractButton = 2;
@@ -38,12 +45,29 @@ QString scoreText(double value)
     if (std::isinf(value))
         value = value > 0 ? std::numeric_limits<double>::max() : std::numeric_limits<double>::lowest();
 
-    // The longest shortest-round-trip fixed text of a double is a sign, "0."
-    // and 324 more digits for the smallest subnormal, or 309 integer digits.
-    char buffer[400];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed);
-    Q_ASSERT(result.ec == std::errc());
-    return QString::fromLatin1(buffer, result.ptr - buffer);
+    // "d.dddddddddddddde±x": the value rounded to its significant digits, which
+    // are then set around the point in plain decimal notation.
+    char buffer[32];
+    const auto written = std::to_chars(buffer, std::end(buffer), std::fabs(value), std::chars_format::scientific,
+                                       SignificantDigits - 1);
+    Q_ASSERT(written.ec == std::errc());
+    const std::string_view scientific(buffer, written.ptr - buffer);
+    const std::size_t e = scientific.find('e');
+    std::string digits = scientific.front() + std::string(scientific.substr(2, e - 2));
+    digits.erase(digits.find_last_not_of('0') + 1);
+    const char *exponentAt = scientific.data() + e + 1;
+    int exponent = 0;
+    std::from_chars(exponentAt + (*exponentAt == '+'), written.ptr, exponent);
+    const int integerDigits = exponent + 1;
+
+    std::string text = value < 0 ? "-" : "";
+    if (integerDigits <= 0)
+        text += "0." + std::string(-integerDigits, '0') + digits;
+    else if (std::size_t(integerDigits) >= digits.size())
+        text += digits + std::string(integerDigits - digits.size(), '0');
+    else
+        text += digits.substr(0, integerDigits) + '.' + digits.substr(integerDigits);
+    return QString::fromLatin1(text.data(), qsizetype(text.size()));
 }
 
 QString steppedScore(const QString &text, int step, int button)

@@ -14,9 +14,9 @@ namespace vantor {
 inline constexpr double ScoreUpperBound = 100000;
 
 // Plain decimal text without separators or exponent: "1350", "0.5", "-40".
-// The digits are the shortest that read back as the same value, so every
-// finite value has exactly one text; infinities are held at the largest finite
-// value of their sign and NaN gives "0".
+// The value is rounded to fifteen significant digits, so the noise of binary
+// fractions never shows; infinities are held at the largest finite value of
+// their sign and NaN gives "0".
 QString scoreText(double value);
 
 // A step button pressed with a mouse button: left (1) adds the step, right (2)

@@ -1,6 +1,7 @@
 #include "score/score_rules.h"
 
 #include <QTest>
+#include <cmath>
 #include <limits>
 
 using namespace vantor;
@@ -35,6 +36,9 @@ void TstScoreRules::texts_data()
     QTest::newRow("negative") << -40.0 << "-40";
     QTest::newRow("negative zero") << -0.0 << "0";
     QTest::newRow("sum of fractions") << 0.1 + 100 << "100.1";
+    QTest::newRow("binary noise") << 0.1 + 0.2 << "0.3";
+    QTest::newRow("fifteen significant digits") << 1234567890.12345678 << "1234567890.12346";
+    QTest::newRow("rounding carries") << std::nextafter(10.0, 0.0) << "10";
     QTest::newRow("largest realistic") << 999999999999999.0 << "999999999999999";
     QTest::newRow("beyond the exponent switch") << 1e20 << "100000000000000000000";
     QTest::newRow("small fraction") << 0.00001 << "0.00001";
@@ -68,10 +72,7 @@ void TstScoreRules::hugeValuesGivePlainDigits()
 
     const QString digits = negative ? text.mid(1) : text;
     QCOMPARE(text.startsWith(QLatin1Char('-')), negative);
-    QCOMPARE(digits.size(), 309);
-    QVERIFY(digits.startsWith(QLatin1String("17976931348623157")));
-    for (QChar c : digits)
-        QVERIFY2(c.isDigit(), qPrintable(text));
+    QCOMPARE(digits, QLatin1String("179769313486232") + QString(294, QLatin1Char('0')));
 }
 
 void TstScoreRules::steps_data()
@@ -90,6 +91,7 @@ void TstScoreRules::steps_data()
     QTest::newRow("right from zero") << "0" << 1 << 2 << "0";
     QTest::newRow("right on a fraction") << "0.5" << 1 << 2 << "0";
     QTest::newRow("left on a fraction") << "0.5" << 1 << 1 << "1.5";
+    QTest::newRow("right on a decimal") << "2.3" << 1 << 2 << "1.3";
     QTest::newRow("middle keeps the text") << "12abc" << 10 << 4 << "12abc";
     QTest::newRow("left rewrites the text") << "12abc" << 10 << 1 << "22";
     QTest::newRow("middle on letters") << "abc" << 100 << 4 << "0";
