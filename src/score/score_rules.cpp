@@ -25,17 +25,6 @@ QString zero()
     return QStringLiteral("0");
 }
 
-std::array<Award, 5> awardsWithSupplyCaption(const char16_t *supplyCaption)
-{
-    return {{
-        {u"中備副将討ち取り(戦果150)", 150},
-        {u"後詰副将討ち取り(戦果200)", 200},
-        {supplyCaption, 500},
-        {u"四天王討ち取り(戦果600)", 600},
-        {u"軍師討ち取り(戦果700)", 700},
-    }};
-}
-
 } // namespace
 
 QString scoreText(double value)
@@ -106,12 +95,18 @@ std::optional<QString> boundedScore(const QString &text)
 
 std::array<Award, 5> westAwards()
 {
-    return awardsWithSupplyCaption(u"小荷駄武討ち取り(戦果500)");
+    return {{
+        {u"中備副将討ち取り(戦果150)", 150},
+        {u"後詰副将討ち取り(戦果200)", 200},
+        {u"小荷駄武将討ち取り(戦果500)", 500},
+        {u"四天王討ち取り(戦果600)", 600},
+        {u"軍師討ち取り(戦果700)", 700},
+    }};
 }
 
 std::array<Award, 5> eastAwards()
 {
-    return awardsWithSupplyCaption(u"小荷駄武将討ち取り(戦果500)");
+    return westAwards();
 }
 
 } // namespace vantor

@@ -38,7 +38,7 @@ struct Award {
     int points;
 };
 
-// The award menus in menu order. The two armies' menus differ in one caption.
+// The award menus in menu order. Both armies' menus read alike.
 std::array<Award, 5> westAwards();
 std::array<Award, 5> eastAwards();
 

@@ -193,33 +193,26 @@ void TstScoreRules::clamp()
 void TstScoreRules::awardMenus_data()
 {
     QTest::addColumn<int>("item");
-    QTest::addColumn<QString>("westCaption");
-    QTest::addColumn<QString>("eastCaption");
+    QTest::addColumn<QString>("caption");
     QTest::addColumn<int>("points");
 
-    const auto row = [](int item, const char16_t *west, const char16_t *east, int points) {
-        QTest::addRow("item %d", item) << item << QString::fromUtf16(west) << QString::fromUtf16(east) << points;
-    };
-    row(0, u"中備副将討ち取り(戦果150)", u"中備副将討ち取り(戦果150)", 150);
-    row(1, u"後詰副将討ち取り(戦果200)", u"後詰副将討ち取り(戦果200)", 200);
-    row(2, u"小荷駄武討ち取り(戦果500)", u"小荷駄武将討ち取り(戦果500)", 500);
-    row(3, u"四天王討ち取り(戦果600)", u"四天王討ち取り(戦果600)", 600);
-    row(4, u"軍師討ち取り(戦果700)", u"軍師討ち取り(戦果700)", 700);
+    QTest::newRow("item 0") << 0 << "中備副将討ち取り(戦果150)" << 150;
+    QTest::newRow("item 1") << 1 << "後詰副将討ち取り(戦果200)" << 200;
+    QTest::newRow("item 2") << 2 << "小荷駄武将討ち取り(戦果500)" << 500;
+    QTest::newRow("item 3") << 3 << "四天王討ち取り(戦果600)" << 600;
+    QTest::newRow("item 4") << 4 << "軍師討ち取り(戦果700)" << 700;
 }
 
 void TstScoreRules::awardMenus()
 {
     QFETCH(int, item);
-    QFETCH(QString, westCaption);
-    QFETCH(QString, eastCaption);
+    QFETCH(QString, caption);
     QFETCH(int, points);
 
-    const Award west = westAwards()[item];
-    const Award east = eastAwards()[item];
-    QCOMPARE(QString::fromUtf16(west.caption), westCaption);
-    QCOMPARE(QString::fromUtf16(east.caption), eastCaption);
-    QCOMPARE(west.points, points);
-    QCOMPARE(east.points, points);
+    for (const Award &award : {westAwards()[item], eastAwards()[item]}) {
+        QCOMPARE(QString::fromUtf16(award.caption), caption);
+        QCOMPARE(award.points, points);
+    }
 }
 
 QTEST_GUILESS_MAIN(TstScoreRules)
