@@ -21,7 +21,7 @@ constexpr int Batches = 101;
 // press that steps back.
 void pressNext(Form1 &form, int i)
 {
-    form.hyouji_change(i % SlotCount, 0, (i / SlotCount) % 4 == 3 ? RightButton : 1);
+    form.hyouji_change(i % SlotCount, false, (i / SlotCount) % 4 == 3 ? Qt::RightButton : Qt::LeftButton);
 }
 
 void armEveryPost(Form1Harness &h)
@@ -30,8 +30,8 @@ void armEveryPost(Form1Harness &h)
     h.form->Command1_Click();
     h.form->Check3->setChecked(true);
     for (int s = 0; s < SlotCount; ++s) {
-        h.form->hyouji_change(s, 0, 1);
-        h.form->hyouji_change(s, 0, 1);
+        h.form->hyouji_change(s, false, Qt::LeftButton);
+        h.form->hyouji_change(s, false, Qt::LeftButton);
     }
     QCoreApplication::sendPostedEvents();
 }

@@ -66,16 +66,16 @@ void applyPostVisibility(PostControls &p, const DisplayVisibility &v)
         if (shown != Shown::Keep)
             control->setVisible(shown == Shown::Show);
     };
-    apply(p.Label1, v.Label1);
-    apply(p.Label2, v.Label2);
-    apply(p.Label3, v.Label3);
-    apply(p.Label7, v.Label7);
-    apply(p.Picture1, v.Picture1);
-    apply(p.Image1, v.Image1);
-    apply(p.Label8, v.Label8);
-    apply(p.Label9, v.Label9);
-    apply(p.Label10, v.Label10);
-    apply(p.Label11, v.Label11);
+    apply(p.Label1, v.mainName);
+    apply(p.Label2, v.viceName);
+    apply(p.Label3, v.statusCaption);
+    apply(p.Label7, v.tagCaption);
+    apply(p.Picture1, v.pictureBox);
+    apply(p.Image1, v.tagPicture);
+    apply(p.Label8, v.detailsMainName);
+    apply(p.Label9, v.mainGeneralDetails);
+    apply(p.Label10, v.detailsViceName);
+    apply(p.Label11, v.viceGeneralDetails);
 }
 
 Form1::Form1(QWidget *parent)
@@ -293,21 +293,20 @@ bool Form1::eventFilter(QObject *watched, QEvent *event)
     case QEvent::MouseButtonDblClick: {
         auto *widget = static_cast<QWidget *>(watched);
         const Qt::MouseButton pressed = static_cast<QMouseEvent *>(event)->button();
-        const int button = int(pressed);
         if (const auto post = m_mouseTargets.constFind(watched); post != m_mouseTargets.cend()) {
             // Posts answer the left (1), right (2) and middle (4) buttons only.
             constexpr Qt::MouseButtons postButtons = Qt::LeftButton | Qt::RightButton | Qt::MiddleButton;
             if (!widget->isEnabled() || !(postButtons & pressed))
                 return true;
             if (event->type() == QEvent::MouseButtonPress)
-                postMouseDown(post->slot, button);
+                postMouseDown(post->slot, pressed);
             else
                 postDoubleClick(post->slot, post->statusLabel);
             return true;
         }
         if (const auto step = m_scoreButtons.constFind(watched); step != m_scoreButtons.cend()) {
             if (widget->isEnabled())
-                scoreButtonDown(*step, button);
+                scoreButtonDown(*step, pressed);
             return false;
         }
         break;

@@ -73,7 +73,7 @@ public:
     // The window's controls exist from the first call on.
     void Form_Load();
 
-    void hyouji_change(int Index, int FromTimer, int Button);
+    void hyouji_change(int Index, bool FromTimer, Qt::MouseButton Button);
     void nokori_time();
 
     void Timer1_Timer();
@@ -146,7 +146,7 @@ private:
     bool confirmExit();
 
     // Posts (form1_posts.cpp)
-    void postMouseDown(int slot, int button);
+    void postMouseDown(int slot, Qt::MouseButton button);
     void postDoubleClick(int slot, bool statusLabel);
     void Text1_Change(int Index);
     void showPostNames(int slot, Army holder);
@@ -154,7 +154,7 @@ private:
     void setPostImage(int slot, int index);
     void restoreSchedule(int slot, int now);
     void freshSchedule(int slot);
-    void creditPoints(int slot, int status, int Button);
+    void creditPoints(int slot, PostStatus status, Qt::MouseButton Button);
     void redrawBalance();
     void showPlacementNotice(int slot, Army holder);
     void placeDuePosts(int now);
@@ -170,7 +170,7 @@ private:
         Army army;
         int points;
     };
-    void scoreButtonDown(ScoreStep step, int button);
+    void scoreButtonDown(ScoreStep step, Qt::MouseButton button);
     void award(QLineEdit *box, int points);
     void scoreChanged();
     void accrueScores(int now);

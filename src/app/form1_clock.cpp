@@ -37,27 +37,27 @@ void Form1::Timer1_Timer()
 
     const int nowA = currentClockMinutes();
     Label6->setText(currentTimeHHMM());
-    m_board.Text2ChangeArmed = 0;
+    m_board.elapsedEditArmed = false;
     const int nowB = currentClockMinutes();
     advanceElapsed(nowB);
     for (int s = 0; s < SlotCount; ++s)
-        setPostTooltip(s, m_board.PlaceArmed[s] == 1 ? placementTooltip(m_board.PlaceMinute[s], nowA) : QString());
+        setPostTooltip(s, m_board.posts[s].placeArmed ? placementTooltip(m_board.posts[s].placeMinute, nowA) : QString());
     if (Check1->isChecked())
         placeDuePosts(nowB);
     accrueScores(currentClockMinutes());
-    m_board.Text2ChangeArmed = 1;
+    m_board.elapsedEditArmed = true;
 
     m_tickRunning = false;
 }
 
 void Form1::advanceElapsed(int now)
 {
-    if (m_board.ElapsedValid != 1 || m_board.LastTickMinute == now)
+    if (!m_board.elapsedValid || m_board.lastTickMinute == now)
         return;
-    const int d = minutesSince(m_board.LastTickMinute, now);
-    m_board.ElapsedMinutes = qMin(ElapsedLimit, m_board.ElapsedMinutes + d);
-    m_board.LastTickMinute = now;
-    Text2->setText(formatMinutesHHMM(m_board.ElapsedMinutes));
+    const int d = minutesSince(m_board.lastTickMinute, now);
+    m_board.elapsedMinutes = qMin(ElapsedLimit, m_board.elapsedMinutes + d);
+    m_board.lastTickMinute = now;
+    Text2->setText(formatMinutesHHMM(m_board.elapsedMinutes));
     Label6->setText(formatMinutesHHMM(now));
     nokori_time();
 }
@@ -65,13 +65,13 @@ void Form1::advanceElapsed(int now)
 void Form1::placeDuePosts(int now)
 {
     for (int s = 0; s < SlotCount; ++s) {
-        if (m_board.PlaceArmed[s] != 1 || statusKind(m_board.SlotStatus[s]) != StatusKind::Awaiting)
+        if (!m_board.posts[s].placeArmed || statusKind(m_board.posts[s].status) != StatusKind::Awaiting)
             continue;
-        if (!isDue(m_board.PlaceMinute[s], now))
+        if (!isDue(m_board.posts[s].placeMinute, now))
             continue;
-        m_board.PlaceMinute[s] = 0;
-        m_board.PlaceArmed[s] = 0;
-        hyouji_change(s, 1, 0);
+        m_board.posts[s].placeMinute = 0;
+        m_board.posts[s].placeArmed = false;
+        hyouji_change(s, true, Qt::NoButton);
         if (!Check2->isChecked())
             noticeBeep(InformationSound);
     }
@@ -79,29 +79,29 @@ void Form1::placeDuePosts(int now)
 
 void Form1::Text2_Change()
 {
-    if (m_board.Text2ChangeArmed != 1)
+    if (!m_board.elapsedEditArmed)
         return;
     Timer3->start();
-    m_board.ElapsedValid = 0;
+    m_board.elapsedValid = false;
     nokori_time();
 }
 
 void Form1::Timer3_Timer()
 {
     Timer3->stop();
-    m_board.Text2ChangeArmed = 0;
-    if (m_board.ElapsedValid == 0) {
+    m_board.elapsedEditArmed = false;
+    if (!m_board.elapsedValid) {
         const QString typed = Text2->text();
-        m_board.ElapsedMinutes = 0;
+        m_board.elapsedMinutes = 0;
         Text2->setText(QStringLiteral("00:00"));
         if (const auto minutes = readElapsedText(typed)) {
-            m_board.ElapsedMinutes = *minutes;
-            m_board.ElapsedValid = 1;
-            Text2->setText(formatMinutesHHMM(m_board.ElapsedMinutes));
+            m_board.elapsedMinutes = *minutes;
+            m_board.elapsedValid = true;
+            Text2->setText(formatMinutesHHMM(m_board.elapsedMinutes));
         }
     }
     nokori_time();
-    m_board.Text2ChangeArmed = 1;
+    m_board.elapsedEditArmed = true;
 }
 
 void Form1::Timer2_Timer()
@@ -109,18 +109,18 @@ void Form1::Timer2_Timer()
     const int now = currentClockMinutes();
     Timer2->stop();
     for (int s = 0; s < SlotCount; ++s) {
-        if (statusKind(m_board.SlotStatus[s]) != StatusKind::Awaiting)
+        if (statusKind(m_board.posts[s].status) != StatusKind::Awaiting)
             continue;
         QLineEdit *box = posts[s].Text1;
-        if (m_board.PlaceArmed[s] == 0) {
-            m_board.PlaceMinute[s] = 0;
+        if (!m_board.posts[s].placeArmed) {
+            m_board.posts[s].placeMinute = 0;
             if (const auto minute = readPlacementText(box->text())) {
-                m_board.PlaceMinute[s] = *minute;
-                m_board.PlaceArmed[s] = 1;
+                m_board.posts[s].placeMinute = *minute;
+                m_board.posts[s].placeArmed = true;
                 setBold(box, true);
             }
         }
-        setPostTooltip(s, m_board.PlaceArmed[s] == 1 ? placementTooltip(m_board.PlaceMinute[s], now) : QString());
+        setPostTooltip(s, m_board.posts[s].placeArmed ? placementTooltip(m_board.posts[s].placeMinute, now) : QString());
     }
 }
 

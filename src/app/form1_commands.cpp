@@ -32,9 +32,9 @@ void Form1::Form_Load()
     buildWindowOnce();
     for (int s = 0; s < SlotCount; ++s)
         posts[s].Frame1->setTitle(postCaption(s));
-    m_board.StatusWords[0] = QStringLiteral("健在");
-    m_board.StatusWords[1] = QStringLiteral("主将戦闘中");
-    m_board.StatusWords[2] = QStringLiteral("主将配置待ち");
+    m_board.statusWords[0] = QStringLiteral("健在");
+    m_board.statusWords[1] = QStringLiteral("主将戦闘中");
+    m_board.statusWords[2] = QStringLiteral("主将配置待ち");
 
     const FactionChoice choice = factions();
     const QString west = factionName(choice.WestFaction);
@@ -43,22 +43,20 @@ void Form1::Form_Load()
     Label5->setText(east + QStringLiteral("(東軍)"));
     setWindowTitle(QStringLiteral("Vantor　") + west + QStringLiteral("×") + east + QStringLiteral("　合戦状況"));
 
-    const auto fillRoster = [](NameTable &names, NameTable &info, Faction faction, int army) {
-        for (int s = 0; s < SlotCount; ++s) {
-            for (int r = 0; r < 2; ++r) {
-                names[s][r] = rosterName(faction, army, s, r);
-                info[s][r] = rosterInfo(faction, army, s, r);
-            }
-        }
-    };
-    fillRoster(m_board.WestGeneralNames, m_board.WestGeneralInfo, choice.WestFaction, 0);
-    fillRoster(m_board.EastGeneralNames, m_board.EastGeneralInfo, choice.EastFaction, 1);
-    m_board.MacroTags[0] = factionTag(choice.WestFaction);
-    m_board.MacroTags[1] = factionTag(choice.EastFaction);
+    for (int s = 0; s < SlotCount; ++s) {
+        const auto generalsAt = [s](Faction faction, int army) {
+            return PostGenerals{{rosterName(faction, army, s, 0), rosterInfo(faction, army, s, 0)},
+                                {rosterName(faction, army, s, 1), rosterInfo(faction, army, s, 1)}};
+        };
+        m_board.posts[s].west = generalsAt(choice.WestFaction, 0);
+        m_board.posts[s].east = generalsAt(choice.EastFaction, 1);
+    }
+    m_board.macroTags[0] = factionTag(choice.WestFaction);
+    m_board.macroTags[1] = factionTag(choice.EastFaction);
     Picture3[0] = chooser().emblem(choice.WestFaction);
     Picture3[1] = chooser().emblem(choice.EastFaction);
     for (int entry = 2; entry <= 5; ++entry) {
-        m_board.MacroTags[entry] = schemeTag(entry, choice.Colours);
+        m_board.macroTags[entry] = schemeTag(entry, choice.Colours);
         Picture3[entry] = statusIcon(statusIconForTag(entry, choice.Colours));
     }
     Label6->setText(currentTimeHHMM());
@@ -69,7 +67,7 @@ void Form1::Form_Load()
 
 void Form1::commonReset()
 {
-    m_board.UserInputArmed = 0;
+    m_board.userInputArmed = false;
     const bool restoration = factions().RestorationFaction == 1;
     for (int s : {9, 10, 11}) {
         posts[s].Frame1->setEnabled(!restoration);
@@ -78,22 +76,22 @@ void Form1::commonReset()
     for (int s = 0; s < SlotCount; ++s)
         resetPost(s, armyOfSlot(s));
 
-    m_board.UserInputArmed = 1;
+    m_board.userInputArmed = true;
     Text2->setText(QStringLiteral("00:00"));
-    m_board.ElapsedMinutes = 0;
-    m_board.LastTickMinute = currentClockMinutes();
-    m_board.ElapsedValid = 1;
-    m_board.Text2ChangeArmed = 1;
-    m_board.DisplayMode = 0;
-    m_board.WestRate = 0;
-    m_board.EastRate = 0;
+    m_board.elapsedMinutes = 0;
+    m_board.lastTickMinute = currentClockMinutes();
+    m_board.elapsedValid = true;
+    m_board.elapsedEditArmed = true;
+    m_board.displayMode = DisplayMode::NamesAndStatus;
+    m_board.westRate = 0;
+    m_board.eastRate = 0;
     Label12->setText(QStringLiteral("0"));
     Label13->setText(QStringLiteral("0"));
     Check3->setChecked(false);
     Text3->setText(QStringLiteral("0"));
     Text4->setText(QStringLiteral("0"));
-    m_board.ScoresSettled = 0;
-    m_board.ScoreChangeSuppressed = 0;
+    m_board.scoresSettled = false;
+    m_board.scoreChangeSuppressed = false;
     for (QLabel *cell : Picture4)
         setBackground(cell, QColor(NeutralGrey));
     Frame4->setToolTip(QString());
@@ -108,21 +106,21 @@ void Form1::resetPost(int s, Army army)
     showPostNames(s, army);
     const int own = army == Army::West ? 0 : 1;
     setPostImage(s, own);
-    p.Label7->setText(m_board.MacroTags[own]);
+    p.Label7->setText(m_board.macroTags[own]);
     const QColor colour = armyColour(army, StatusKind::Present, factions().Colours);
     for (QWidget *control : p.colouredGroup())
         setBackground(control, colour);
 
-    p.Label3->setText(m_board.StatusWords[0]);
+    p.Label3->setText(m_board.statusWords[0]);
     p.Text1->setText(QString());
-    m_board.SlotStatus[s] = OwnPresent;
-    m_board.PlaceMinute[s] = 0;
-    m_board.PlaceArmed[s] = 0;
+    m_board.posts[s].status = OwnPresent;
+    m_board.posts[s].placeMinute = 0;
+    m_board.posts[s].placeArmed = false;
     p.Text1->setEnabled(false);
     setBold(p.Text1, false);
-    m_board.forgetSavedSchedule(s);
+    m_board.posts[s].savedSchedule.reset();
     setPostTooltip(s, QString());
-    applyPostVisibility(p, displayModeVisibility(0));
+    applyPostVisibility(p, displayModeVisibility(DisplayMode::NamesAndStatus));
 }
 
 void Form1::Command1_Click()
@@ -147,8 +145,8 @@ void Form1::menu_seiryoku_Click()
 
 void Form1::Command3_Click()
 {
-    m_board.DisplayMode = nextDisplayMode(m_board.DisplayMode);
-    const DisplayVisibility visibility = displayModeVisibility(m_board.DisplayMode);
+    m_board.displayMode = nextDisplayMode(m_board.displayMode);
+    const DisplayVisibility visibility = displayModeVisibility(m_board.displayMode);
     for (PostControls &p : posts)
         applyPostVisibility(p, visibility);
 }
@@ -161,9 +159,9 @@ void Form1::Command2_Click()
     snapshot.eastName = factionName(choice.EastFaction);
     snapshot.restoration = choice.RestorationFaction;
     for (int k = 0; k < SlotCount; ++k) {
-        snapshot.statuses[k] = m_board.SlotStatus[k];
-        snapshot.westMainNames[k] = m_board.WestGeneralNames[k][0];
-        snapshot.eastMainNames[k] = m_board.EastGeneralNames[k][0];
+        snapshot.statuses[k] = m_board.posts[k].status;
+        snapshot.westMainNames[k] = m_board.posts[k].west.main.name;
+        snapshot.eastMainNames[k] = m_board.posts[k].east.main.name;
         snapshot.captions[k] = posts[k].Frame1->title();
         snapshot.timeTexts[k] = posts[k].Text1->text();
     }

@@ -18,16 +18,18 @@
 
 namespace vantor {
 
-void Form1::hyouji_change(int Index, int FromTimer, int Button)
+void Form1::hyouji_change(int Index, bool FromTimer, Qt::MouseButton Button)
 {
     const int s = Index;
     PostControls &p = posts[s];
+    PostState &post = m_board.posts[s];
     const int now = currentClockMinutes();
-    if (m_board.UserInputArmed == 1)
-        m_board.SlotStatus[s] = steppedStatus(m_board.SlotStatus[s], Button);
-    m_board.UserInputArmed = 0;
-    m_board.SlotStatus[s] = wrappedStatus(m_board.SlotStatus[s]);
-    const int status = m_board.SlotStatus[s];
+    int stepped = post.status;
+    if (m_board.userInputArmed)
+        stepped = steppedStatus(stepped, Button);
+    m_board.userInputArmed = false;
+    post.status = PostStatus(wrappedStatus(stepped));
+    const PostStatus status = post.status;
     const FactionChoice choice = factions();
     const PostLook look = postLook(s, status, choice.Colours);
 
@@ -35,38 +37,34 @@ void Form1::hyouji_change(int Index, int FromTimer, int Button)
     showPostNames(s, look.namesFrom);
     for (QWidget *control : p.colouredGroup())
         setBackground(control, look.colour);
-    p.Label3->setText(m_board.StatusWords[look.statusWordIndex]);
+    p.Label3->setText(m_board.statusWords[look.statusWordIndex]);
 
     switch (look.kind) {
     case StatusKind::Present:
-        if (FromTimer == 0 && Button != RightButton) {
-            m_board.SavedFlag[s] = 1;
-            m_board.SavedTimeText[s] = p.Text1->text();
-            m_board.SavedPlaceMinute[s] = m_board.PlaceMinute[s];
-            m_board.SavedPlaceArmed[s] = m_board.PlaceArmed[s];
-        }
+        if (!FromTimer && Button != Qt::RightButton)
+            post.savedSchedule = SavedSchedule{p.Text1->text(), post.placeMinute, post.placeArmed};
         [[fallthrough]];
     case StatusKind::Fighting:
         p.Text1->setText(QString());
         p.Text1->setEnabled(false);
-        m_board.PlaceMinute[s] = 0;
-        m_board.PlaceArmed[s] = 0;
+        post.placeMinute = 0;
+        post.placeArmed = false;
         setBold(p.Text1, false);
         break;
     case StatusKind::Awaiting:
         p.Text1->setEnabled(true);
-        if (m_board.SavedFlag[s] == 1 && Button == RightButton)
+        if (post.savedSchedule && Button == Qt::RightButton)
             restoreSchedule(s, now);
         else
             freshSchedule(s);
         break;
     }
 
-    p.Label7->setText(m_board.MacroTags[look.tagIndex]);
+    p.Label7->setText(m_board.macroTags[look.tagIndex]);
     setPostImage(s, look.tagIndex);
 
     if (look.kind == StatusKind::Present) {
-        if (FromTimer == 1 && Check2->isChecked())
+        if (FromTimer && Check2->isChecked())
             showPlacementNotice(s, look.namesFrom);
     } else {
         creditPoints(s, status, Button);
@@ -77,20 +75,19 @@ void Form1::hyouji_change(int Index, int FromTimer, int Button)
         if (const auto floored = flooredScore(box->text()))
             box->setText(*floored);
     nokori_time();
-    m_board.UserInputArmed = 1;
+    m_board.userInputArmed = true;
 }
 
 void Form1::showPostNames(int slot, Army holder)
 {
     const PostControls &p = posts[slot];
-    const auto &names = m_board.namesOf(holder)[slot];
-    const auto &info = m_board.infoOf(holder)[slot];
-    p.Label1->setText(names[0]);
-    p.Label8->setText(names[0]);
-    p.Label2->setText(names[1]);
-    p.Label10->setText(names[1]);
-    p.Label9->setText(info[0]);
-    p.Label11->setText(info[1]);
+    const PostGenerals &generals = m_board.posts[slot].generalsOf(holder);
+    p.Label1->setText(generals.main.name);
+    p.Label8->setText(generals.main.name);
+    p.Label2->setText(generals.vice.name);
+    p.Label10->setText(generals.vice.name);
+    p.Label9->setText(generals.main.details);
+    p.Label11->setText(generals.vice.details);
 }
 
 void Form1::setPostTooltip(int slot, const QString &text)
@@ -107,17 +104,19 @@ void Form1::setPostImage(int slot, int index)
 void Form1::restoreSchedule(int slot, int now)
 {
     QLineEdit *box = posts[slot].Text1;
-    box->setText(m_board.SavedTimeText[slot]);
-    m_board.PlaceMinute[slot] = m_board.SavedPlaceMinute[slot];
-    m_board.PlaceArmed[slot] = m_board.SavedPlaceArmed[slot];
-    m_board.forgetSavedSchedule(slot);
-    if (m_board.PlaceArmed[slot] == 0) {
+    PostState &post = m_board.posts[slot];
+    const SavedSchedule saved = *post.savedSchedule;
+    box->setText(saved.timeText);
+    post.placeMinute = saved.placeMinute;
+    post.placeArmed = saved.placeArmed;
+    post.savedSchedule.reset();
+    if (!post.placeArmed) {
         // A time the player had typed but that was never read back: read it anew.
         restartTimer(Timer2);
         setBold(box, false);
     } else {
         setBold(box, true);
-        setPostTooltip(slot, placementTooltip(m_board.PlaceMinute[slot], now));
+        setPostTooltip(slot, placementTooltip(post.placeMinute, now));
     }
 }
 
@@ -125,14 +124,14 @@ void Form1::freshSchedule(int slot)
 {
     QLineEdit *box = posts[slot].Text1;
     box->setText(nextHourHHMM());
-    m_board.PlaceMinute[slot] = nextHourClockMinutes();
-    m_board.PlaceArmed[slot] = 1;
+    m_board.posts[slot].placeMinute = nextHourClockMinutes();
+    m_board.posts[slot].placeArmed = true;
     setBold(box, true);
-    m_board.forgetSavedSchedule(slot);
+    m_board.posts[slot].savedSchedule.reset();
     setPostTooltip(slot, QStringLiteral("01:00後に配置"));
 }
 
-void Form1::creditPoints(int slot, int status, int Button)
+void Form1::creditPoints(int slot, PostStatus status, Qt::MouseButton Button)
 {
     if (!Check3->isChecked())
         return;
@@ -144,9 +143,9 @@ void Form1::creditPoints(int slot, int status, int Button)
 
 void Form1::redrawBalance()
 {
-    const Rates rates = ratesFromStatuses(m_board.SlotStatus);
-    m_board.WestRate = rates.west;
-    m_board.EastRate = rates.east;
+    const Rates rates = ratesFromStatuses(m_board.statuses());
+    m_board.westRate = rates.west;
+    m_board.eastRate = rates.east;
     const auto cells = balanceCells(rates, factions().Colours);
     for (int k = 0; k < BalanceCells; ++k)
         setBackground(Picture4[k], cells[k]);
@@ -161,28 +160,28 @@ void Form1::showPlacementNotice(int slot, Army holder)
         return factionName(army == Army::West ? choice.WestFaction : choice.EastFaction);
     };
     const QString text = nameOf(armyOfSlot(slot)) + posts[slot].Frame1->title() + QStringLiteral("：")
-                         + nameOf(holder) + QStringLiteral("・") + m_board.namesOf(holder)[slot][0]
+                         + nameOf(holder) + QStringLiteral("・") + m_board.posts[slot].generalsOf(holder).main.name
                          + QStringLiteral("の配置予定時刻になりました。");
     Prompt::inform(this, QStringLiteral("武将配置のお知らせ"), text);
 }
 
-void Form1::postMouseDown(int slot, int button)
+void Form1::postMouseDown(int slot, Qt::MouseButton button)
 {
-    hyouji_change(slot, 0, button);
-    m_board.LastMouseButton = button;
+    hyouji_change(slot, false, button);
+    m_board.lastMouseButton = button;
 }
 
 void Form1::postDoubleClick(int slot, bool statusLabel)
 {
-    hyouji_change(slot, 0, statusLabel ? 0 : m_board.LastMouseButton);
+    hyouji_change(slot, false, statusLabel ? Qt::NoButton : m_board.lastMouseButton);
 }
 
 void Form1::Text1_Change(int Index)
 {
-    if (m_board.UserInputArmed != 1)
+    if (!m_board.userInputArmed)
         return;
-    m_board.PlaceMinute[Index] = 0;
-    m_board.PlaceArmed[Index] = 0;
+    m_board.posts[Index].placeMinute = 0;
+    m_board.posts[Index].placeArmed = false;
     setBold(posts[Index].Text1, false);
     restartTimer(Timer2);
     setPostTooltip(Index, QString());

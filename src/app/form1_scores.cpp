@@ -25,9 +25,9 @@ QLineEdit *Form1::scoreBox(Army army) const
 
 void Form1::writeScoreQuietly(QLineEdit *box, const QString &text)
 {
-    m_board.ScoreChangeSuppressed = 1;
+    m_board.scoreChangeSuppressed = true;
     box->setText(text);
-    m_board.ScoreChangeSuppressed = 0;
+    m_board.scoreChangeSuppressed = false;
 }
 
 void Form1::Check3_Click()
@@ -35,9 +35,9 @@ void Form1::Check3_Click()
     const bool on = Check3->isChecked();
     Text3->setEnabled(on);
     Text4->setEnabled(on);
-    m_board.ScoresSettled = on ? 1 : 0;
+    m_board.scoresSettled = on;
     if (on)
-        m_board.ScoreAccrualMinute = currentClockMinutes();
+        m_board.scoreAccrualMinute = currentClockMinutes();
     for (int c = 4; c <= 9; ++c)
         Command[c]->setEnabled(on);
     Frame4->setVisible(on);
@@ -52,7 +52,7 @@ void Form1::Check1_Click()
     Check2->setChecked(false);
 }
 
-void Form1::scoreButtonDown(ScoreStep step, int button)
+void Form1::scoreButtonDown(ScoreStep step, Qt::MouseButton button)
 {
     if (!Check3->isChecked())
         return;
@@ -70,9 +70,9 @@ void Form1::award(QLineEdit *box, int points)
 
 void Form1::scoreChanged()
 {
-    if (m_board.ScoreChangeSuppressed != 0)
+    if (m_board.scoreChangeSuppressed)
         return;
-    m_board.ScoresSettled = 0;
+    m_board.scoresSettled = false;
     Timer4->start();
     nokori_time();
 }
@@ -82,7 +82,7 @@ void Form1::Timer4_Timer()
     Timer4->stop();
     if (!Check3->isChecked())
         return;
-    m_board.ScoresSettled = 1;
+    m_board.scoresSettled = true;
     clampScores();
     nokori_time();
 }
@@ -105,14 +105,14 @@ bool Form1::clampScores()
 
 void Form1::accrueScores(int now)
 {
-    if (!Check3->isChecked() || m_board.ScoresSettled == 0 || m_board.ScoreAccrualMinute == now)
+    if (!Check3->isChecked() || !m_board.scoresSettled || m_board.scoreAccrualMinute == now)
         return;
-    const int minutes = minutesSince(m_board.ScoreAccrualMinute, now);
-    m_board.ScoreChangeSuppressed = 1;
+    const int minutes = minutesSince(m_board.scoreAccrualMinute, now);
+    m_board.scoreChangeSuppressed = true;
     Text3->setText(accruedScore(Text3->text(), numericValue(Label12->text()), minutes));
     Text4->setText(accruedScore(Text4->text(), numericValue(Label13->text()), minutes));
-    m_board.ScoreAccrualMinute = currentClockMinutes();
-    m_board.ScoreChangeSuppressed = 0;
+    m_board.scoreAccrualMinute = currentClockMinutes();
+    m_board.scoreChangeSuppressed = false;
 }
 
 void Form1::nokori_time()
@@ -126,11 +126,11 @@ void Form1::nokori_time()
     EndForecast forecast = waitingForecast();
 
     clampScores();
-    const bool ready = Check3->isChecked() && m_board.ScoresSettled == 1 && m_board.ElapsedValid == 1;
+    const bool ready = Check3->isChecked() && m_board.scoresSettled && m_board.elapsedValid;
     if (ready) {
         forecast = evaluateEnd(EndInputs{numericValue(Text3->text()), numericValue(Text4->text()),
                                          numericValue(Label12->text()), numericValue(Label13->text()),
-                                         m_board.ElapsedMinutes, now});
+                                         m_board.elapsedMinutes, now});
         Label14->setText(forecast.caption);
         const QColor colour = forecast.winner == Winner::None
                                   ? QColor(NeutralGrey)

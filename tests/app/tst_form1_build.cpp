@@ -46,10 +46,10 @@ std::function<void(Form2 &)> picking(Pick pick)
 // Leaves a trace in every value the common reset puts back.
 void playABit(Form1Harness &h)
 {
-    h.form->hyouji_change(4, 0, 1);
-    h.form->hyouji_change(4, 0, 1); // West middle centre falls: awaiting, time box armed
-    h.form->hyouji_change(12, 0, 2); // East middle line steps back to own awaiting
-    h.form->hyouji_change(0, 0, 1);  // fighting
+    h.form->hyouji_change(4, false, Qt::LeftButton);
+    h.form->hyouji_change(4, false, Qt::LeftButton); // West middle centre falls: awaiting, time box armed
+    h.form->hyouji_change(12, false, Qt::RightButton); // East middle line steps back to own awaiting
+    h.form->hyouji_change(0, false, Qt::LeftButton);  // fighting
     h.form->Command3_Click();
     h.form->Command3_Click();
     h.form->Check3->setChecked(true);
@@ -59,9 +59,9 @@ void playABit(Form1Harness &h)
     h.form->Check1->setChecked(false);
     h.form->Frame4->setToolTip(QStringLiteral("規則"));
     h.clock.advanceMinutes(7);
-    QCOMPARE(h.board().SlotStatus[4], int(RivalAwaiting));
+    QCOMPARE(h.board().posts[4].status, RivalAwaiting);
     QVERIFY(!h.post(4).Text1->text().isEmpty());
-    QCOMPARE(h.board().DisplayMode, 2);
+    QCOMPARE(h.board().displayMode, DisplayMode::GeneralDetails);
 }
 
 void verifyPostAtStart(Form1Harness &h, int s, QColor colour)
@@ -69,18 +69,17 @@ void verifyPostAtStart(Form1Harness &h, int s, QColor colour)
     const PostControls &p = h.post(s);
     const BattleBoard &b = h.board();
     const bool west = s < 9;
-    const auto &names = (west ? b.WestGeneralNames : b.EastGeneralNames)[s];
-    const auto &info = (west ? b.WestGeneralInfo : b.EastGeneralInfo)[s];
+    const PostGenerals &generals = b.posts[s].generalsOf(west ? Army::West : Army::East);
 
     QCOMPARE(p.Frame1->title(), postCaption(s));
     QCOMPARE(p.Label3->text(), QStringLiteral("健在"));
-    QCOMPARE(p.Label1->text(), names[0]);
-    QCOMPARE(p.Label8->text(), names[0]);
-    QCOMPARE(p.Label2->text(), names[1]);
-    QCOMPARE(p.Label10->text(), names[1]);
-    QCOMPARE(p.Label9->text(), info[0]);
-    QCOMPARE(p.Label11->text(), info[1]);
-    QCOMPARE(p.Label7->text(), b.MacroTags[west ? 0 : 1]);
+    QCOMPARE(p.Label1->text(), generals.main.name);
+    QCOMPARE(p.Label8->text(), generals.main.name);
+    QCOMPARE(p.Label2->text(), generals.vice.name);
+    QCOMPARE(p.Label10->text(), generals.vice.name);
+    QCOMPARE(p.Label9->text(), generals.main.details);
+    QCOMPARE(p.Label11->text(), generals.vice.details);
+    QCOMPARE(p.Label7->text(), b.macroTags[west ? 0 : 1]);
     QCOMPARE(p.Text1->text(), QString());
     QVERIFY(!p.Text1->isEnabled());
     QVERIFY(!p.Text1->font().bold());
@@ -95,13 +94,10 @@ void verifyPostAtStart(Form1Harness &h, int s, QColor colour)
     for (QWidget *hidden : {p.Label7, p.Picture1, p.Image1, p.Label8, p.Label9, p.Label10, p.Label11})
         QVERIFY(hidden->isHidden());
 
-    QCOMPARE(b.SlotStatus[s], 0);
-    QCOMPARE(b.PlaceMinute[s], 0);
-    QCOMPARE(b.PlaceArmed[s], 0);
-    QCOMPARE(b.SavedFlag[s], 0);
-    QCOMPARE(b.SavedTimeText[s], QString());
-    QCOMPARE(b.SavedPlaceMinute[s], 0);
-    QCOMPARE(b.SavedPlaceArmed[s], 0);
+    QCOMPARE(b.posts[s].status, OwnPresent);
+    QCOMPARE(b.posts[s].placeMinute, 0);
+    QCOMPARE(b.posts[s].placeArmed, false);
+    QVERIFY(!b.posts[s].savedSchedule);
 }
 
 void verifyBattleWideStart(Form1Harness &h)
@@ -109,14 +105,14 @@ void verifyBattleWideStart(Form1Harness &h)
     Form1 &f = *h.form;
     const BattleBoard &b = h.board();
     QCOMPARE(f.Text2->text(), QStringLiteral("00:00"));
-    QCOMPARE(b.ElapsedMinutes, 0);
-    QCOMPARE(b.LastTickMinute, h.clock.time.hour() * 60 + h.clock.time.minute());
-    QCOMPARE(b.ElapsedValid, 1);
-    QCOMPARE(b.Text2ChangeArmed, 1);
-    QCOMPARE(b.UserInputArmed, 1);
-    QCOMPARE(b.DisplayMode, 0);
-    QCOMPARE(b.WestRate, 0);
-    QCOMPARE(b.EastRate, 0);
+    QCOMPARE(b.elapsedMinutes, 0);
+    QCOMPARE(b.lastTickMinute, h.clock.time.hour() * 60 + h.clock.time.minute());
+    QCOMPARE(b.elapsedValid, true);
+    QCOMPARE(b.elapsedEditArmed, true);
+    QCOMPARE(b.userInputArmed, true);
+    QCOMPARE(b.displayMode, DisplayMode::NamesAndStatus);
+    QCOMPARE(b.westRate, 0);
+    QCOMPARE(b.eastRate, 0);
     QCOMPARE(f.Label12->text(), QStringLiteral("0"));
     QCOMPARE(f.Label13->text(), QStringLiteral("0"));
     QVERIFY(!f.Check3->isChecked());
@@ -127,8 +123,8 @@ void verifyBattleWideStart(Form1Harness &h)
     for (int c = 4; c <= 9; ++c)
         QVERIFY(!f.Command[c]->isEnabled());
     QVERIFY(f.Frame4->isHidden());
-    QCOMPARE(b.ScoresSettled, 0);
-    QCOMPARE(b.ScoreChangeSuppressed, 0);
+    QCOMPARE(b.scoresSettled, false);
+    QCOMPARE(b.scoreChangeSuppressed, false);
     for (const QLabel *cell : f.Picture4)
         QCOMPARE(back(cell), QColor(0xE0E0E0));
     QCOMPARE(f.Frame4->toolTip(), QString());
@@ -149,7 +145,8 @@ void verifyRestorationPosts(Form1Harness &h, bool restoration)
 
 bool isReset(Form1Harness &h)
 {
-    return h.board().SlotStatus[4] == 0 && h.post(4).Text1->text().isEmpty() && h.board().DisplayMode == 0;
+    return h.board().posts[4].status == OwnPresent && h.post(4).Text1->text().isEmpty()
+           && h.board().displayMode == DisplayMode::NamesAndStatus;
 }
 
 } // namespace
@@ -224,23 +221,20 @@ private slots:
         QCOMPARE(h.form->Label4->text(), westName + QStringLiteral("(西軍)"));
         QCOMPARE(h.form->Label5->text(), eastName + QStringLiteral("(東軍)"));
         const BattleBoard &b = h.board();
-        QCOMPARE(b.StatusWords[0], QStringLiteral("健在"));
-        QCOMPARE(b.StatusWords[1], QStringLiteral("主将戦闘中"));
-        QCOMPARE(b.StatusWords[2], QStringLiteral("主将配置待ち"));
-        QCOMPARE(b.MacroTags[0], factionTag(west));
-        QCOMPARE(b.MacroTags[1], factionTag(east));
-        QCOMPARE(QStringList(b.MacroTags.begin() + 2, b.MacroTags.begin() + 6), statusTags);
-        QCOMPARE(b.MacroTags[6], QString());
-        for (int s = 0; s < SlotListSize; ++s) {
-            for (int r = 0; r < 2; ++r) {
-                const bool post = s < SlotCount;
-                QCOMPARE(b.WestGeneralNames[s][r], post ? rosterName(west, 0, s, r) : QString());
-                QCOMPARE(b.EastGeneralNames[s][r], post ? rosterName(east, 1, s, r) : QString());
-                QCOMPARE(b.WestGeneralInfo[s][r], post ? rosterInfo(west, 0, s, r) : QString());
-                QCOMPARE(b.EastGeneralInfo[s][r], post ? rosterInfo(east, 1, s, r) : QString());
+        QCOMPARE(b.statusWords[0], QStringLiteral("健在"));
+        QCOMPARE(b.statusWords[1], QStringLiteral("主将戦闘中"));
+        QCOMPARE(b.statusWords[2], QStringLiteral("主将配置待ち"));
+        QCOMPARE(b.macroTags[0], factionTag(west));
+        QCOMPARE(b.macroTags[1], factionTag(east));
+        QCOMPARE(QStringList(b.macroTags.begin() + 2, b.macroTags.end()), statusTags);
+        for (int s = 0; s < SlotCount; ++s) {
+            for (const auto &[generals, faction, army] :
+                 {std::tuple{&b.posts[s].west, west, 0}, std::tuple{&b.posts[s].east, east, 1}}) {
+                QCOMPARE(generals->main.name, rosterName(faction, army, s, 0));
+                QCOMPARE(generals->vice.name, rosterName(faction, army, s, 1));
+                QCOMPARE(generals->main.details, rosterInfo(faction, army, s, 0));
+                QCOMPARE(generals->vice.details, rosterInfo(faction, army, s, 1));
             }
-            QCOMPARE(b.WestGeneralNames[s][2], QString());
-            QCOMPARE(b.EastGeneralInfo[s][2], QString());
         }
 
         const bool greatBattle = west == 14;
@@ -261,8 +255,8 @@ private slots:
         const QString title = h.form->windowTitle();
         const BattleBoard built = h.board();
         playABit(h);
-        h.board().ScoreAccrualMinute = 321;
-        h.board().LastMouseButton = 2;
+        h.board().scoreAccrualMinute = 321;
+        h.board().lastMouseButton = Qt::RightButton;
 
         h.form->Command1_Click();
 
@@ -270,11 +264,13 @@ private slots:
         QCOMPARE(h.form->Label4->text(), QStringLiteral("上杉家(西軍)"));
         QCOMPARE(h.form->Label5->text(), QStringLiteral("雑賀衆(東軍)"));
         QCOMPARE(h.form->Label6->text(), QStringLiteral("12:00"));
-        QVERIFY(h.board().WestGeneralNames == built.WestGeneralNames);
-        QVERIFY(h.board().EastGeneralInfo == built.EastGeneralInfo);
-        QVERIFY(h.board().MacroTags == built.MacroTags);
-        QCOMPARE(h.board().ScoreAccrualMinute, 321);
-        QCOMPARE(h.board().LastMouseButton, 2);
+        for (int s = 0; s < SlotCount; ++s) {
+            QCOMPARE(h.board().posts[s].west.main.name, built.posts[s].west.main.name);
+            QCOMPARE(h.board().posts[s].east.vice.details, built.posts[s].east.vice.details);
+        }
+        QVERIFY(h.board().macroTags == built.macroTags);
+        QCOMPARE(h.board().scoreAccrualMinute, 321);
+        QCOMPARE(h.board().lastMouseButton, Qt::RightButton);
         verifyRestorationPosts(h, true);
     }
 
@@ -329,8 +325,8 @@ private slots:
         Form1Harness h;
         h.form->show();
         QVERIFY(QTest::qWaitForWindowActive(h.form.get()));
-        h.form->hyouji_change(4, 0, 1);
-        h.form->hyouji_change(4, 0, 1);
+        h.form->hyouji_change(4, false, Qt::LeftButton);
+        h.form->hyouji_change(4, false, Qt::LeftButton);
         h.post(4).Text1->setText(QStringLiteral("13:20")); // typed while awaiting
         h.answers = {ok};
 
@@ -353,7 +349,7 @@ private slots:
         if (ok) {
             QVERIFY(isReset(h));
         } else {
-            QCOMPARE(h.board().SlotStatus[4], int(RivalAwaiting));
+            QCOMPARE(h.board().posts[4].status, RivalAwaiting);
             QCOMPARE(h.post(4).Text1->text(), QStringLiteral("13:20"));
             QCOMPARE(h.post(4).Label3->text(), QStringLiteral("主将配置待ち"));
         }
@@ -413,9 +409,9 @@ private slots:
         QCOMPARE(h.form->chooser().choice(), chosen);
         QCOMPARE(h.form->chooser().List1[0]->count(), entries);
         QCOMPARE(h.form->windowTitle(), title);
-        QCOMPARE(h.board().SlotStatus[4], int(RivalAwaiting));
+        QCOMPARE(h.board().posts[4].status, RivalAwaiting);
         QCOMPARE(h.post(4).Label1->toolTip(), tooltip);
-        QCOMPARE(h.board().DisplayMode, 2);
+        QCOMPARE(h.board().displayMode, DisplayMode::GeneralDetails);
         QCOMPARE(h.form->Text3->text(), QStringLiteral("500"));
     }
 
@@ -458,7 +454,7 @@ private slots:
         QCOMPARE(colours, (QList<QColor>{Blue, Red, Red}));
         QCOMPARE(h.form->windowTitle(), QStringLiteral("Vantor　武田家×織田家　合戦状況"));
         QCOMPARE(h.form->Label5->text(), QStringLiteral("織田家(東軍)"));
-        QCOMPARE(h.board().MacroTags[1], QStringLiteral("＄織田"));
+        QCOMPARE(h.board().macroTags[1], QStringLiteral("＄織田"));
         QCOMPARE(h.post(9).Label1->text(), rosterName(5, 1, 9, 0));
         QVERIFY(isReset(h));
         verifyBattleWideStart(h);

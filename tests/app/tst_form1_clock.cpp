@@ -53,14 +53,14 @@ private slots:
         Form1Harness h;
         h.clock.setMinutes(resetAt);
         h.form->Command1_Click();
-        h.board().ElapsedMinutes = elapsedBefore;
+        h.board().elapsedMinutes = elapsedBefore;
         for (int minute : ticks) {
             h.clock.setMinutes(minute);
             h.form->Timer1_Timer();
-            QCOMPARE(h.board().LastTickMinute, minute);
+            QCOMPARE(h.board().lastTickMinute, minute);
             QCOMPARE(h.form->Label6->text(), formatMinutesHHMM(minute));
         }
-        QCOMPARE(h.board().ElapsedMinutes, elapsed);
+        QCOMPARE(h.board().elapsedMinutes, elapsed);
         QCOMPARE(h.form->Text2->text(), shown);
     }
 
@@ -70,12 +70,12 @@ private slots:
         h.clock.set(10, 7);
         h.form->Timer1_Timer();
         QCOMPARE(h.form->Text2->text(), QStringLiteral("00:07"));
-        QCOMPARE(h.board().ElapsedValid, 1);
+        QCOMPARE(h.board().elapsedValid, true);
         QVERIFY(!h.form->Timer3->isActive());
-        QCOMPARE(h.board().Text2ChangeArmed, 1);
+        QCOMPARE(h.board().elapsedEditArmed, true);
 
         typeInto(h.form->Text2, QStringLiteral("5"));
-        QCOMPARE(h.board().ElapsedValid, 0);
+        QCOMPARE(h.board().elapsedValid, false);
         QVERIFY(h.form->Timer3->isActive());
     }
 
@@ -87,8 +87,8 @@ private slots:
         typeInto(h.form->Text2, QStringLiteral("1:00"));
         h.clock.set(10, 20);
         h.form->Timer1_Timer();
-        QCOMPARE(h.board().ElapsedMinutes, 5);
-        QCOMPARE(h.board().LastTickMinute, 605);
+        QCOMPARE(h.board().elapsedMinutes, 5);
+        QCOMPARE(h.board().lastTickMinute, 605);
         QCOMPARE(h.form->Text2->text(), QStringLiteral("1:00"));
 
         h.form->Timer3_Timer();
@@ -96,7 +96,7 @@ private slots:
         h.clock.set(10, 21);
         h.form->Timer1_Timer();
         // Every minute since the last advance counts, the edit time included.
-        QCOMPARE(h.board().ElapsedMinutes, 76);
+        QCOMPARE(h.board().elapsedMinutes, 76);
         QCOMPARE(h.form->Text2->text(), QStringLiteral("01:16"));
     }
 
@@ -138,22 +138,22 @@ private slots:
         QVERIFY(h.form->Frame4->toolTip() != Waiting);
 
         typeInto(h.form->Text2, typed);
-        QCOMPARE(h.board().ElapsedValid, 0);
+        QCOMPARE(h.board().elapsedValid, false);
         QVERIFY(h.form->Timer3->isActive());
         QCOMPARE(h.form->Frame4->toolTip(), Waiting);
 
         h.form->Timer3_Timer();
         QVERIFY(!h.form->Timer3->isActive());
         QCOMPARE(h.form->Text2->text(), shown);
-        QCOMPARE(h.board().ElapsedMinutes, minutes);
-        QCOMPARE(h.board().ElapsedValid, valid ? 1 : 0);
-        QCOMPARE(h.board().Text2ChangeArmed, 1);
+        QCOMPARE(h.board().elapsedMinutes, minutes);
+        QCOMPARE(h.board().elapsedValid, valid ? 1 : 0);
+        QCOMPARE(h.board().elapsedEditArmed, true);
         QCOMPARE(h.form->Frame4->toolTip() == Waiting, !valid);
         QCOMPARE(h.form->Label14->text() == QStringLiteral("--:--"), !valid);
 
         h.clock.set(10, 5);
         h.form->Timer1_Timer();
-        QCOMPARE(h.board().ElapsedMinutes, valid ? minutes + 5 : 0);
+        QCOMPARE(h.board().elapsedMinutes, valid ? minutes + 5 : 0);
         QCOMPARE(h.form->Text2->text(), valid ? formatMinutesHHMM(minutes + 5) : shown);
     }
 };

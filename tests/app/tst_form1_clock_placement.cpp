@@ -26,10 +26,10 @@ void awaitPlacement(Form1Harness &h, int slot, int due, int awaitingStatus = Own
 {
     h.clock.setMinutes((due + 1380) % 1440);
     if (awaitingStatus == OwnAwaiting) {
-        h.form->hyouji_change(slot, 0, RightButton);
+        h.form->hyouji_change(slot, false, Qt::RightButton);
     } else {
-        h.form->hyouji_change(slot, 0, 1);
-        h.form->hyouji_change(slot, 0, 1);
+        h.form->hyouji_change(slot, false, Qt::LeftButton);
+        h.form->hyouji_change(slot, false, Qt::LeftButton);
     }
 }
 
@@ -52,7 +52,7 @@ QString noticeText(Form1Harness &h, int slot, Army holder)
         return army == Army::West ? QStringLiteral("徳川家") : QStringLiteral("北条家");
     };
     return faction(armyOfSlot(slot)) + h.post(slot).Frame1->title() + QStringLiteral("：") + faction(holder)
-           + QStringLiteral("・") + h.board().namesOf(holder)[slot][0]
+           + QStringLiteral("・") + h.board().posts[slot].generalsOf(holder).main.name
            + QStringLiteral("の配置予定時刻になりました。");
 }
 
@@ -100,12 +100,12 @@ private slots:
 
         Form1Harness h;
         awaitPlacement(h, 4, due);
-        QCOMPARE(h.board().PlaceMinute[4], due);
+        QCOMPARE(h.board().posts[4].placeMinute, due);
         h.clock.setMinutes(tickAt);
         h.form->Timer1_Timer();
 
-        QCOMPARE(h.board().SlotStatus[4], placed ? OwnPresent : OwnAwaiting);
-        QCOMPARE(h.board().PlaceArmed[4], placed ? 0 : 1);
+        QCOMPARE(h.board().posts[4].status, placed ? OwnPresent : OwnAwaiting);
+        QCOMPARE(h.board().posts[4].placeArmed, placed ? 0 : 1);
         QCOMPARE(h.post(4).Text1->font().bold(), !placed);
         QCOMPARE(h.post(4).Text1->isEnabled(), !placed);
         QCOMPARE(tooltipsOf(h.post(4)), everywhere(tooltip));
@@ -139,9 +139,9 @@ private slots:
         h.clock.setMinutes(600 + minutesAfterDue);
         h.form->Timer1_Timer();
 
-        QCOMPARE(h.board().SlotStatus[13], RivalAwaiting);
-        QCOMPARE(h.board().PlaceArmed[13], 1);
-        QCOMPARE(h.board().PlaceMinute[13], 600);
+        QCOMPARE(h.board().posts[13].status, RivalAwaiting);
+        QCOMPARE(h.board().posts[13].placeArmed, true);
+        QCOMPARE(h.board().posts[13].placeMinute, 600);
         QVERIFY(h.post(13).Text1->font().bold());
         QCOMPARE(tooltipsOf(h.post(13)), everywhere(tooltip));
         QCOMPARE(h.noticesShown(), 0);
@@ -155,13 +155,13 @@ private slots:
         h.form->Check1->setChecked(false);
         h.clock.setMinutes(610);
         h.form->Timer1_Timer();
-        QCOMPARE(h.board().SlotStatus[6], OwnAwaiting);
+        QCOMPARE(h.board().posts[6].status, OwnAwaiting);
 
         // Ticking the switch again leaves the message box option off: a sound.
         h.form->Check1->setChecked(true);
         h.clock.setMinutes(620);
         h.form->Timer1_Timer();
-        QCOMPARE(h.board().SlotStatus[6], OwnPresent);
+        QCOMPARE(h.board().posts[6].status, OwnPresent);
         QCOMPARE(h.noticesShown(), 0);
         QCOMPARE(m_sounds, QStringList{QStringLiteral("dialog-information")});
     }
@@ -174,8 +174,8 @@ private slots:
         h.clock.setMinutes(600);
         h.form->Timer1_Timer();
 
-        QCOMPARE(h.board().SlotStatus[3], OwnPresent);
-        QCOMPARE(h.board().SlotStatus[12], RivalPresent);
+        QCOMPARE(h.board().posts[3].status, OwnPresent);
+        QCOMPARE(h.board().posts[12].status, RivalPresent);
         QCOMPARE(h.asked.size(), 2);
         for (const PromptRequest &notice : h.asked) {
             QCOMPARE(notice.title, QStringLiteral("武将配置のお知らせ"));
@@ -211,8 +211,8 @@ private slots:
         h.form->Timer1_Timer();
 
         for (int slot : dueSlots)
-            QCOMPARE(h.board().SlotStatus[slot], OwnPresent);
-        QCOMPARE(h.board().SlotStatus[9], OwnAwaiting);
+            QCOMPARE(h.board().posts[slot].status, OwnPresent);
+        QCOMPARE(h.board().posts[9].status, OwnAwaiting);
         const qsizetype placed = dueSlots.size();
         QCOMPARE(h.noticesShown(), messageBox ? placed : 0);
         QCOMPARE(m_sounds, QStringList(messageBox ? 0 : placed, QStringLiteral("dialog-information")));
@@ -249,15 +249,15 @@ private slots:
                 h.clock.advanceMinutes(minutesPerTick);
                 h.form->Timer1_Timer();
             }
-            guardDuringNotice.append(h.board().Text2ChangeArmed);
+            guardDuringNotice.append(h.board().elapsedEditArmed);
         };
         h.clock.setMinutes(600);
         h.form->Timer1_Timer();
 
-        QCOMPARE(h.board().SlotStatus[2], OwnPresent);
-        QCOMPARE(h.board().SlotStatus[7], RivalPresent);
+        QCOMPARE(h.board().posts[2].status, OwnPresent);
+        QCOMPARE(h.board().posts[7].status, RivalPresent);
         for (int slot : {2, 7}) {
-            QCOMPARE(h.board().PlaceArmed[slot], 0);
+            QCOMPARE(h.board().posts[slot].placeArmed, false);
             QCOMPARE(h.post(slot).Text1->text(), QString());
             QVERIFY(!h.post(slot).Text1->font().bold());
             QCOMPARE(tooltipsOf(h.post(slot)), everywhere(QString()));
@@ -266,13 +266,13 @@ private slots:
         QCOMPARE(h.asked[0].text, noticeText(h, 2, Army::West));
         QCOMPARE(h.asked[1].text, noticeText(h, 7, Army::East));
         QCOMPARE(guardDuringNotice, QList<int>{0});
-        QCOMPARE(h.board().Text2ChangeArmed, 1);
-        QCOMPARE(h.board().UserInputArmed, 1);
+        QCOMPARE(h.board().elapsedEditArmed, true);
+        QCOMPARE(h.board().userInputArmed, true);
 
         // The minutes the notice held are neither lost nor counted twice.
         h.form->Timer1_Timer();
         const int minutes = 60 + ticks * minutesPerTick;
-        QCOMPARE(h.board().ElapsedMinutes, minutes);
+        QCOMPARE(h.board().elapsedMinutes, minutes);
         QCOMPARE(h.form->Text4->text(), QString::number(eastRate * minutes));
     }
 
@@ -312,8 +312,8 @@ private slots:
         h.clock.setMinutes(720);
         QLineEdit *box = h.post(5).Text1;
         typeInto(box, typed);
-        QCOMPARE(h.board().PlaceArmed[5], 0);
-        QCOMPARE(h.board().PlaceMinute[5], 0);
+        QCOMPARE(h.board().posts[5].placeArmed, false);
+        QCOMPARE(h.board().posts[5].placeMinute, 0);
         QVERIFY(!box->font().bold());
         QCOMPARE(tooltipsOf(h.post(5)), everywhere(QString()));
         QVERIFY(h.form->Timer2->isActive());
@@ -321,8 +321,8 @@ private slots:
         h.form->Timer2_Timer();
         QVERIFY(!h.form->Timer2->isActive());
         QCOMPARE(box->text(), typed);
-        QCOMPARE(h.board().PlaceArmed[5], armed ? 1 : 0);
-        QCOMPARE(h.board().PlaceMinute[5], minute);
+        QCOMPARE(h.board().posts[5].placeArmed, armed ? 1 : 0);
+        QCOMPARE(h.board().posts[5].placeMinute, minute);
         QCOMPARE(box->font().bold(), armed);
         QCOMPARE(tooltipsOf(h.post(5)), everywhere(tooltip));
     }
@@ -334,13 +334,13 @@ private slots:
         typeInto(h.post(15).Text1, QStringLiteral("10:00"));
         h.clock.setMinutes(600);
         h.form->Timer1_Timer();
-        QCOMPARE(h.board().SlotStatus[15], OwnAwaiting);
+        QCOMPARE(h.board().posts[15].status, OwnAwaiting);
         QCOMPARE(h.noticesShown(), 0);
 
         h.form->Timer2_Timer();
         QCOMPARE(tooltipsOf(h.post(15)), everywhere(Passed));
         h.form->Timer1_Timer();
-        QCOMPARE(h.board().SlotStatus[15], OwnPresent);
+        QCOMPARE(h.board().posts[15].status, OwnPresent);
         QCOMPARE(h.noticesShown(), 1);
     }
 

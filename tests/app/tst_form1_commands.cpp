@@ -46,13 +46,13 @@ QStringList boardLooks(Form1Harness &h)
             looks << control->toolTip();
         for (const QLabel *label : {p.Label1, p.Label2, p.Label3, p.Label7, p.Label8, p.Label9, p.Label10, p.Label11})
             looks << label->text();
-        looks << QString::number(h.board().SlotStatus[s]) << QString::number(h.board().PlaceMinute[s])
-              << QString::number(h.board().PlaceArmed[s]) << QString::number(h.board().SavedFlag[s]);
+        looks << QString::number(int(h.board().posts[s].status)) << QString::number(h.board().posts[s].placeMinute)
+              << QString::number(h.board().posts[s].placeArmed) << QString::number(h.board().posts[s].savedSchedule.has_value());
     }
     const Form1 &f = *h.form;
     looks << f.Text2->text() << f.Text3->text() << f.Text4->text() << f.Label12->text() << f.Label13->text()
-          << f.Label14->text() << QString::number(h.board().ElapsedMinutes)
-          << QString::number(h.board().UserInputArmed) << QString::number(f.Timer2->isActive())
+          << f.Label14->text() << QString::number(h.board().elapsedMinutes)
+          << QString::number(h.board().userInputArmed) << QString::number(f.Timer2->isActive())
           << QString::number(f.Timer3->isActive()) << QString::number(f.Timer4->isActive());
     return looks;
 }
@@ -109,8 +109,8 @@ private slots:
         QFETCH(int, uses);
         Form1Harness h;
         showActive(h);
-        h.form->hyouji_change(4, 0, 1);
-        h.form->hyouji_change(4, 0, 1); // the time box of post 4 takes input
+        h.form->hyouji_change(4, false, Qt::LeftButton);
+        h.form->hyouji_change(4, false, Qt::LeftButton); // the time box of post 4 takes input
         QLineEdit *box = use == Use::KeyInText2 ? h.form->Text2 : h.post(4).Text1;
         if (use == Use::KeyInText2 || use == Use::KeyInTimeBox) {
             focusBox(box);
@@ -124,7 +124,7 @@ private slots:
             trigger(use, h.form->Command3, h.form->menu_hyouji_change, Qt::Key_Z);
 
         const int mode = uses % 3;
-        QCOMPARE(h.board().DisplayMode, mode);
+        QCOMPARE(int(h.board().displayMode), mode);
         QCOMPARE(box->text(), typed); // the menu's Ctrl+Z is not the box's undo
         QCOMPARE(boardLooks(h), looks);
         for (int s = 0; s < SlotCount; ++s) {
@@ -168,7 +168,7 @@ private slots:
         QFETCH(bool, ok);
         Form1Harness h;
         showActive(h);
-        h.form->hyouji_change(4, 0, 1);
+        h.form->hyouji_change(4, false, Qt::LeftButton);
         const QStringList looks = boardLooks(h);
         h.answers = {ok};
 
@@ -305,11 +305,11 @@ private slots:
         h.choose = [](Form2 &chooser) { chooser.Check1->click(); };
         h.form->Form_Load();
         showActive(h);
-        h.form->hyouji_change(12, 0, 2);                 // East own general awaiting, due 13:00
-        h.form->hyouji_change(8, 0, 2);                  // West own general awaiting
+        h.form->hyouji_change(12, false, Qt::RightButton);                 // East own general awaiting, due 13:00
+        h.form->hyouji_change(8, false, Qt::RightButton);                  // West own general awaiting
         h.post(8).Text1->setText(QString());              // ... time cleared by the user
-        h.form->hyouji_change(0, 0, 1);
-        h.form->hyouji_change(0, 0, 1);                  // West post taken, rival awaiting, due 13:00
+        h.form->hyouji_change(0, false, Qt::LeftButton);
+        h.form->hyouji_change(0, false, Qt::LeftButton);                  // West post taken, rival awaiting, due 13:00
         h.clock.set(12, 34);
         h.form->Text2->setText(QStringLiteral("00:34"));
         if (use == Use::KeyInTimeBox)
@@ -335,9 +335,9 @@ private slots:
             QString(),
             QStringLiteral("～　武将配置予定時刻　～"),
             QStringLiteral("徳川家左翼後詰：北条家・%1(徳川家・%2)→13:00")
-                .arg(b.EastGeneralNames[0][0], b.WestGeneralNames[0][0]),
-            QStringLiteral("徳川家右翼先鋒：徳川家・%1→不明").arg(b.WestGeneralNames[8][0]),
-            QStringLiteral("北条家%1：北条家・%2→13:00").arg(h.post(12).Frame1->title(), b.EastGeneralNames[12][0]),
+                .arg(b.posts[0].east.main.name, b.posts[0].west.main.name),
+            QStringLiteral("徳川家右翼先鋒：徳川家・%1→不明").arg(b.posts[8].west.main.name),
+            QStringLiteral("北条家%1：北条家・%2→13:00").arg(h.post(12).Frame1->title(), b.posts[12].east.main.name),
         });
         QCOMPARE(first, expected);
         QCOMPARE(QGuiApplication::clipboard()->text(), expected);

@@ -51,8 +51,8 @@ void showForm(Form1Harness &h, int displayMode)
 int stepsOffSlot(const BattleBoard &board, int slot)
 {
     int others = 0;
-    for (int s = 0; s < SlotListSize; ++s)
-        others += s == slot ? 0 : board.SlotStatus[s];
+    for (int s = 0; s < SlotCount; ++s)
+        others += s == slot ? 0 : board.posts[s].status;
     return others;
 }
 
@@ -109,9 +109,9 @@ private slots:
         } presses[] = {{Qt::LeftButton, 1}, {Qt::RightButton, 0}, {Qt::MiddleButton, 1}};
         for (const auto &press : presses) {
             QTest::mouseClick(w, press.button);
-            QCOMPARE(h.board().SlotStatus[slot], press.status);
-            QCOMPARE(h.board().LastMouseButton, int(press.button));
-            QCOMPARE(h.board().UserInputArmed, 1);
+            QCOMPARE(int(h.board().posts[slot].status), press.status);
+            QCOMPARE(h.board().lastMouseButton, press.button);
+            QCOMPARE(h.board().userInputArmed, true);
         }
         QCOMPARE(stepsOffSlot(h.board(), slot), 0);
     }
@@ -142,7 +142,7 @@ private slots:
 
         QCOMPARE(spy.presses, 0);
         // The frame or a visible label beneath took the press: one step, not two.
-        QCOMPARE(h.board().SlotStatus[4], 1);
+        QCOMPARE(h.board().posts[4].status, OwnFighting);
     }
 
     void restorationPostIgnoresClicks()
@@ -162,7 +162,7 @@ private slots:
             clickThroughWindow(*h.form, p.Label1, Qt::LeftButton);
         }
         QCOMPARE(stepsOffSlot(h.board(), -1), 0);
-        QCOMPARE(h.board().LastMouseButton, 0);
+        QCOMPARE(h.board().lastMouseButton, Qt::NoButton);
     }
 
     void doubleClicks_data()
@@ -205,14 +205,14 @@ private slots:
         h.form->Check3->setChecked(true);
         h.form->Text3->setText("1000");
         h.form->Text4->setText("1000");
-        h.board().SlotStatus[slot] = from;
+        h.board().posts[slot].status = PostStatus(from);
 
         doubleClick(control(h.post(slot), name), button);
 
-        QCOMPARE(h.board().SlotStatus[slot], to);
+        QCOMPARE(int(h.board().posts[slot].status), to);
         QCOMPARE(h.form->Text3->text(), west);
         QCOMPARE(h.form->Text4->text(), east);
-        QCOMPARE(h.board().LastMouseButton, int(button));
+        QCOMPARE(h.board().lastMouseButton, button);
     }
 
     void doubleClickRemembersTheLastPressOnAnyPost()
@@ -221,15 +221,15 @@ private slots:
         showForm(h, 0);
         QTest::mouseClick(h.post(3).Frame1, Qt::RightButton);
         doubleClick(h.post(7).Frame1, Qt::LeftButton);
-        QCOMPARE(h.board().SlotStatus[3], 5);
-        QCOMPARE(h.board().SlotStatus[7], 2);
+        QCOMPARE(h.board().posts[3].status, OwnAwaiting);
+        QCOMPARE(h.board().posts[7].status, RivalAwaiting);
 
         // A double-click event reaching post 7 now uses the right button pressed on post 3.
         QTest::mouseClick(h.post(3).Label2, Qt::RightButton);
         QTest::mouseDClick(h.post(7).Label1, Qt::LeftButton);
         QTest::mouseRelease(h.post(7).Label1, Qt::LeftButton);
-        QCOMPARE(h.board().SlotStatus[3], 4);
-        QCOMPARE(h.board().SlotStatus[7], 1);
+        QCOMPARE(h.board().posts[3].status, RivalFighting);
+        QCOMPARE(h.board().posts[7].status, OwnFighting);
     }
 
     void timeBoxPressDoesNotStep()
@@ -242,9 +242,9 @@ private slots:
         QTest::mouseClick(box, Qt::LeftButton);
         doubleClick(box, Qt::LeftButton);
         QTest::mouseClick(box, Qt::MiddleButton);
-        QCOMPARE(h.board().SlotStatus[4], 5);
-        QCOMPARE(h.board().LastMouseButton, 2);
-        QCOMPARE(h.board().PlaceArmed[4], 1);
+        QCOMPARE(h.board().posts[4].status, OwnAwaiting);
+        QCOMPARE(h.board().lastMouseButton, Qt::RightButton);
+        QCOMPARE(h.board().posts[4].placeArmed, true);
         QCOMPARE(box->text(), QStringLiteral("13:00"));
     }
 
@@ -255,7 +255,7 @@ private slots:
         QLineEdit *box = h.post(4).Text1;
         QVERIFY(!box->isEnabled());
         QTest::mouseClick(box, Qt::LeftButton);
-        QCOMPARE(h.board().SlotStatus[4], 0);
+        QCOMPARE(h.board().posts[4].status, OwnPresent);
     }
 
     void extraMouseButtonsAreIgnored()
@@ -268,8 +268,8 @@ private slots:
             QTest::mousePress(h.post(4).Label1, extra);
             QTest::mouseRelease(h.post(4).Label1, extra);
         }
-        QCOMPARE(h.board().SlotStatus[4], 1);
-        QCOMPARE(h.board().LastMouseButton, 1);
+        QCOMPARE(h.board().posts[4].status, OwnFighting);
+        QCOMPARE(h.board().lastMouseButton, Qt::LeftButton);
     }
 };
 

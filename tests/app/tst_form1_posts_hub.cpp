@@ -49,8 +49,8 @@ void battleColours(Form2 &chooser)
 // Puts a post one step before `status` and takes the step without a button.
 void stepInto(Form1Harness &h, int slot, int status)
 {
-    h.board().SlotStatus[slot] = (status + 5) % 6;
-    h.form->hyouji_change(slot, 0, 0);
+    h.board().posts[slot].status = PostStatus((status + 5) % 6);
+    h.form->hyouji_change(slot, false, Qt::NoButton);
 }
 
 void showScores(Form1Harness &h, const QString &west, const QString &east)
@@ -135,8 +135,8 @@ private slots:
         QCOMPARE(p.Text1->font().bold(), awaiting);
         QCOMPARE(p.Text1->text(), awaiting ? QStringLiteral("13:00") : QString());
         QCOMPARE(tooltips(p), eleven(awaiting ? QStringLiteral("01:00後に配置") : QString()));
-        QCOMPARE(h.board().PlaceArmed[slot], awaiting ? 1 : 0);
-        QCOMPARE(h.board().UserInputArmed, 1);
+        QCOMPARE(h.board().posts[slot].placeArmed, awaiting ? 1 : 0);
+        QCOMPARE(h.board().userInputArmed, true);
     }
 
     void rightClickOnFreshPostSchedulesAnHourAhead_data()
@@ -162,16 +162,16 @@ private slots:
         QTest::mouseClick(h.post(3).Label1, Qt::RightButton);
 
         const PostControls &p = h.post(3);
-        QCOMPARE(h.board().SlotStatus[3], int(OwnAwaiting));
+        QCOMPARE(h.board().posts[3].status, OwnAwaiting);
         QCOMPARE(p.Text1->text(), due);
         QVERIFY(p.Text1->isEnabled());
         QVERIFY(p.Text1->font().bold());
-        QCOMPARE(h.board().PlaceMinute[3], dueMinute);
-        QCOMPARE(h.board().PlaceArmed[3], 1);
-        QCOMPARE(h.board().SavedFlag[3], 0);
+        QCOMPARE(h.board().posts[3].placeMinute, dueMinute);
+        QCOMPARE(h.board().posts[3].placeArmed, true);
+        QVERIFY(!h.board().posts[3].savedSchedule);
         QCOMPARE(tooltips(p), eleven(QStringLiteral("01:00後に配置")));
         QCOMPARE(background(p.Frame1), QColor(0xC0C0FF));
-        QCOMPARE(p.Label1->text(), h.board().WestGeneralNames[3][0]);
+        QCOMPARE(p.Label1->text(), h.board().posts[3].west.main.name);
     }
 
     void forwardIntoPresentAndBackRestoresTheSchedule()
@@ -182,26 +182,25 @@ private slots:
         h.clock.set(12, 10);
         QTest::mouseClick(p.Label2, Qt::LeftButton); // 5 -> 0 saves the schedule
         QCOMPARE(p.Text1->text(), QString());
-        QCOMPARE(h.board().PlaceArmed[4], 0);
-        QCOMPARE(h.board().SavedFlag[4], 1);
+        QCOMPARE(h.board().posts[4].placeArmed, false);
+        QVERIFY(h.board().posts[4].savedSchedule);
 
         h.clock.set(12, 25);
         QTest::mouseClick(p.Label3, Qt::RightButton); // 0 -> 5 restores it
-        QCOMPARE(h.board().SlotStatus[4], 5);
+        QCOMPARE(h.board().posts[4].status, OwnAwaiting);
         QCOMPARE(p.Text1->text(), QStringLiteral("13:00"));
-        QCOMPARE(h.board().PlaceMinute[4], 780);
-        QCOMPARE(h.board().PlaceArmed[4], 1);
+        QCOMPARE(h.board().posts[4].placeMinute, 780);
+        QCOMPARE(h.board().posts[4].placeArmed, true);
         QVERIFY(p.Text1->font().bold());
         QCOMPARE(tooltips(p), eleven(QStringLiteral("00:35後に配置")));
-        QCOMPARE(h.board().SavedFlag[4], 0);
-        QCOMPARE(h.board().SavedTimeText[4], QString());
+        QVERIFY(!h.board().posts[4].savedSchedule);
 
         // Consumed: further right clicks round to the other Awaiting status schedule afresh.
         for (int k = 0; k < 3; ++k)
             QTest::mouseClick(p.Label1, Qt::RightButton); // 5 -> 4 -> 3 -> 2
-        QCOMPARE(h.board().SlotStatus[4], 2);
+        QCOMPARE(h.board().posts[4].status, RivalAwaiting);
         QCOMPARE(p.Text1->text(), QStringLiteral("13:25"));
-        QCOMPARE(h.board().PlaceMinute[4], 805);
+        QCOMPARE(h.board().posts[4].placeMinute, 805);
         QCOMPARE(tooltips(p), eleven(QStringLiteral("01:00後に配置")));
     }
 
@@ -213,14 +212,14 @@ private slots:
         for (int k = 0; k < 5; ++k)
             QTest::keyClick(p.Text1, Qt::Key_Backspace);
         QTest::keyClicks(p.Text1, "14:45");
-        QCOMPARE(h.board().PlaceArmed[13], 0);
+        QCOMPARE(h.board().posts[13].placeArmed, false);
 
         QTest::mouseClick(p.Frame1, Qt::LeftButton);
         h.form->Timer2->stop();
         QTest::mouseClick(p.Frame1, Qt::RightButton);
 
         QCOMPARE(p.Text1->text(), QStringLiteral("14:45"));
-        QCOMPARE(h.board().PlaceArmed[13], 0);
+        QCOMPARE(h.board().posts[13].placeArmed, false);
         QVERIFY(!p.Text1->font().bold());
         QVERIFY(h.form->Timer2->isActive());
         QCOMPARE(tooltips(p), eleven(QString()));
@@ -260,25 +259,25 @@ private slots:
         QFETCH(QString, eastBack);
         Form1Harness h;
         showScores(h, "1000", "1000");
-        h.board().SlotStatus[slot] = from;
+        h.board().posts[slot].status = PostStatus(from);
 
         QTest::mouseClick(h.post(slot).Label1, button);
         QCOMPARE(h.form->Text3->text(), west);
         QCOMPARE(h.form->Text4->text(), east);
         QTest::mouseClick(h.post(slot).Label1, Qt::RightButton);
-        QCOMPARE(h.board().SlotStatus[slot], from);
+        QCOMPARE(int(h.board().posts[slot].status), from);
         QCOMPARE(h.form->Text3->text(), westBack);
         QCOMPARE(h.form->Text4->text(), eastBack);
-        QCOMPARE(h.board().ScoreChangeSuppressed, 0);
+        QCOMPARE(h.board().scoreChangeSuppressed, false);
     }
 
     void noPointsWithoutTheBattleResults()
     {
         Form1Harness h;
         h.form->Text4->setText("1000");
-        h.board().SlotStatus[4] = OwnFighting;
+        h.board().posts[4].status = OwnFighting;
         QTest::mouseClick(h.post(4).Label1, Qt::LeftButton);
-        QCOMPARE(h.board().SlotStatus[4], int(RivalAwaiting));
+        QCOMPARE(h.board().posts[4].status, RivalAwaiting);
         QCOMPARE(h.form->Text4->text(), QStringLiteral("1000"));
     }
 
@@ -317,8 +316,8 @@ private slots:
             for (int k = 0; k < presses; ++k)
                 QTest::mouseClick(h.post(slot).Frame1, Qt::LeftButton);
 
-        QCOMPARE(h.board().WestRate, westRate);
-        QCOMPARE(h.board().EastRate, eastRate);
+        QCOMPARE(h.board().westRate, westRate);
+        QCOMPARE(h.board().eastRate, eastRate);
         QCOMPARE(h.form->Label12->text(), QString::number(westRate));
         QCOMPARE(h.form->Label13->text(), QString::number(eastRate));
         const QColor west(battle ? 0xFF8080 : 0x8080FF);
@@ -353,14 +352,14 @@ private slots:
         for (const bool notify : {true, false}) {
             Form1Harness h;
             h.form->Check2->setChecked(notify);
-            h.board().SlotStatus[slot] = from;
+            h.board().posts[slot].status = PostStatus(from);
             h.post(slot).Text1->setText("13:00");
-            h.form->hyouji_change(slot, 1, 0);
+            h.form->hyouji_change(slot, true, Qt::NoButton);
 
-            QCOMPARE(h.board().SlotStatus[slot], (from + 1) % 6);
+            QCOMPARE(int(h.board().posts[slot].status), (from + 1) % 6);
             QCOMPARE(h.post(slot).Text1->text(), QString());
-            QCOMPARE(h.board().SavedFlag[slot], 0);
-            QCOMPARE(h.board().UserInputArmed, 1);
+            QVERIFY(!h.board().posts[slot].savedSchedule);
+            QCOMPARE(h.board().userInputArmed, true);
             QCOMPARE(h.asked.size(), notify ? 1 : 0);
             if (notify) {
                 QCOMPARE(h.asked[0].title, QStringLiteral("武将配置のお知らせ"));
@@ -375,15 +374,15 @@ private slots:
     {
         Form1Harness h;
         h.whileOpen = [&h](const PromptRequest &) {
-            QCOMPARE(h.board().UserInputArmed, 0);
+            QCOMPARE(h.board().userInputArmed, false);
             QTest::mouseClick(h.post(7).Label1, Qt::LeftButton);
         };
-        h.board().SlotStatus[4] = OwnAwaiting;
-        h.form->hyouji_change(4, 1, 0);
+        h.board().posts[4].status = OwnAwaiting;
+        h.form->hyouji_change(4, true, Qt::NoButton);
         QCOMPARE(h.noticesShown(), 1);
-        QCOMPARE(h.board().SlotStatus[4], int(OwnPresent));
-        QCOMPARE(h.board().SlotStatus[7], int(OwnPresent));
-        QCOMPARE(h.board().UserInputArmed, 1);
+        QCOMPARE(h.board().posts[4].status, OwnPresent);
+        QCOMPARE(h.board().posts[7].status, OwnPresent);
+        QCOMPARE(h.board().userInputArmed, true);
     }
 
     void scoreFloor_data()
@@ -417,25 +416,14 @@ private slots:
         for (int slot = 0; slot < SlotCount; ++slot) {
             for (int k = 1; k <= 6; ++k) {
                 QTest::mouseClick(h.post(slot).Frame1, Qt::LeftButton);
-                QCOMPARE(h.board().SlotStatus[slot], k % 6);
-                QCOMPARE(h.board().UserInputArmed, 1);
+                QCOMPARE(int(h.board().posts[slot].status), k % 6);
+                QCOMPARE(h.board().userInputArmed, true);
             }
             for (int k = 5; k >= 0; --k) {
                 QTest::mouseClick(h.post(slot).Frame1, Qt::RightButton);
-                QCOMPARE(h.board().SlotStatus[slot], k);
+                QCOMPARE(int(h.board().posts[slot].status), k);
             }
         }
-        const BattleBoard &b = h.board();
-        QCOMPARE(b.SlotStatus[18], 0);
-        QCOMPARE(b.PlaceMinute[18], 0);
-        QCOMPARE(b.PlaceArmed[18], 0);
-        QCOMPARE(b.SavedFlag[18], 0);
-        QCOMPARE(b.SavedTimeText[18], QString());
-        QCOMPARE(b.SavedPlaceMinute[18], 0);
-        QCOMPARE(b.SavedPlaceArmed[18], 0);
-        for (const NameTable *table :
-             {&b.WestGeneralNames, &b.EastGeneralNames, &b.WestGeneralInfo, &b.EastGeneralInfo})
-            QCOMPARE((*table)[18], (std::array<QString, 3>{}));
     }
 };
 

@@ -35,8 +35,8 @@ constexpr int Noon = 12 * 60;
 void takePosts(Form1Harness &h, const QList<int> &taken)
 {
     for (int s : taken) {
-        h.form->hyouji_change(s, 0, 1);
-        h.form->hyouji_change(s, 0, 1);
+        h.form->hyouji_change(s, false, Qt::LeftButton);
+        h.form->hyouji_change(s, false, Qt::LeftButton);
     }
 }
 
@@ -60,9 +60,9 @@ void typeScore(QLineEdit *box, const QString &text)
 // A program write the change reaction ignores and no evaluation has seen yet.
 void writeQuietly(Form1Harness &h, QLineEdit *box, const QString &text)
 {
-    h.board().ScoreChangeSuppressed = 1;
+    h.board().scoreChangeSuppressed = true;
     box->setText(text);
-    h.board().ScoreChangeSuppressed = 0;
+    h.board().scoreChangeSuppressed = false;
 }
 
 void settle(Form1Harness &h)
@@ -169,8 +169,8 @@ void Form1Scores::switchingOnOpensEntryAndForecast()
     for (int c = 4; c <= 9; ++c)
         QVERIFY2(f.Command[c]->isEnabled(), qPrintable(QString::number(c)));
     QVERIFY(f.Frame4->isVisibleTo(&f));
-    QCOMPARE(h.board().ScoresSettled, 1);
-    QCOMPARE(h.board().ScoreAccrualMinute, 14 * 60 + 10);
+    QCOMPARE(h.board().scoresSettled, true);
+    QCOMPARE(h.board().scoreAccrualMinute, 14 * 60 + 10);
     QCOMPARE(f.Label14->text(), QStringLiteral("14:10"));
     QCOMPARE(f.Label14->toolTip(), QStringLiteral("24:00後に終了(28)"));
 }
@@ -219,7 +219,7 @@ void Form1Scores::switchingOff()
     for (int c = 4; c <= 9; ++c)
         QVERIFY(!f.Command[c]->isEnabled());
     QVERIFY(f.Frame4->isHidden());
-    QCOMPARE(h.board().ScoresSettled, 0);
+    QCOMPARE(h.board().scoresSettled, false);
     QCOMPARE(f.Text3->text(), QStringLiteral("1500"));
     QCOMPARE(f.Text4->text(), QStringLiteral("700"));
     QCOMPARE(f.Label14->text(), caption);
@@ -238,7 +238,7 @@ void Form1Scores::gainsPauseWhileOff()
     tickAt(h, Noon + 20);
     h.clock.set(12, 30);
     switchResults(h);
-    QCOMPARE(h.board().ScoreAccrualMinute, Noon + 30);
+    QCOMPARE(h.board().scoreAccrualMinute, Noon + 30);
     tickAt(h, Noon + 31);
     QCOMPARE(h.form->Text3->text(), QStringLiteral("1003"));
 }
@@ -283,7 +283,7 @@ void Form1Scores::stepButtons()
     QCOMPARE(box->text(), after);
     QCOMPARE(other->text(), QStringLiteral("7"));
     const bool edited = after != before;
-    QCOMPARE(h.board().ScoresSettled, edited ? 0 : 1);
+    QCOMPARE(h.board().scoresSettled, edited ? 0 : 1);
     QCOMPARE(f.Timer4->isActive(), edited);
     QCOMPARE(forecastWaiting(h), edited);
 }
@@ -341,8 +341,8 @@ void Form1Scores::awards()
 
     QCOMPARE(box->text(), after);
     QCOMPARE(other->text(), QStringLiteral("7"));
-    QCOMPARE(h.board().ScoreChangeSuppressed, 0);
-    QCOMPARE(h.board().ScoresSettled, 1);
+    QCOMPARE(h.board().scoreChangeSuppressed, false);
+    QCOMPARE(h.board().scoresSettled, true);
     QVERIFY(!f.Timer4->isActive());
     QVERIFY(!forecastWaiting(h));
 }
@@ -359,7 +359,7 @@ void Form1Scores::awardAfterTypingKeepsWaiting()
     awardItem(f.menu_togun, 0)->trigger();
     QCOMPARE(f.Text3->text(), QStringLiteral("1600"));
     QCOMPARE(f.Text4->text(), QStringLiteral("150"));
-    QCOMPARE(h.board().ScoresSettled, 0);
+    QCOMPARE(h.board().scoresSettled, false);
     QVERIFY(forecastWaiting(h));
 
     settle(h);
@@ -396,7 +396,7 @@ void Form1Scores::typedScoresSettle()
 
     settle(h);
     QCOMPARE(f.Text3->text(), shown);
-    QCOMPARE(h.board().ScoresSettled, 1);
+    QCOMPARE(h.board().scoresSettled, true);
     QCOMPARE(f.Label14->toolTip(), tip);
 }
 
@@ -432,13 +432,13 @@ void Form1Scores::settleClamp()
 
     settle(h);
     QCOMPARE(box->text(), settled);
-    QCOMPARE(h.board().ScoresSettled, waitsAgain ? 0 : 1);
+    QCOMPARE(h.board().scoresSettled, waitsAgain ? 0 : 1);
     QCOMPARE(f.Timer4->isActive(), waitsAgain);
     QCOMPARE(forecastWaiting(h), waitsAgain);
 
     settle(h);
     QCOMPARE(box->text(), settled);
-    QCOMPARE(h.board().ScoresSettled, 1);
+    QCOMPARE(h.board().scoresSettled, true);
     QVERIFY(!forecastWaiting(h));
 }
 
@@ -475,16 +475,16 @@ void Form1Scores::accrual()
     Form1Harness h(onAt / 60, onAt % 60);
     takePosts(h, taken);
     settledScores(h, QStringLiteral("1000"), QStringLiteral("2000"));
-    QCOMPARE(h.board().ScoreAccrualMinute, onAt);
+    QCOMPARE(h.board().scoreAccrualMinute, onAt);
 
     for (int minute : ticks)
         tickAt(h, minute);
 
     QCOMPARE(h.form->Text3->text(), west);
     QCOMPARE(h.form->Text4->text(), east);
-    QCOMPARE(h.board().ScoreAccrualMinute, ticks.last());
-    QCOMPARE(h.board().ScoreChangeSuppressed, 0);
-    QCOMPARE(h.board().ScoresSettled, 1);
+    QCOMPARE(h.board().scoreAccrualMinute, ticks.last());
+    QCOMPARE(h.board().scoreChangeSuppressed, false);
+    QCOMPARE(h.board().scoresSettled, true);
 }
 
 void Form1Scores::unsettledScoresCatchUp()
@@ -654,9 +654,9 @@ void Form1Scores::nestedClamp()
     disturb(h);
     QCOMPARE(f.Text3->text(), west);
     QCOMPARE(f.Text4->text(), east);
-    QCOMPARE(h.board().ScoreChangeSuppressed, 0);
+    QCOMPARE(h.board().scoreChangeSuppressed, false);
     QCOMPARE(forecastWaiting(h), waits);
-    QCOMPARE(h.board().ScoresSettled, waits ? 0 : 1);
+    QCOMPARE(h.board().scoresSettled, waits ? 0 : 1);
     QCOMPARE(f.Timer4->isActive(), waits);
 
     settle(h);

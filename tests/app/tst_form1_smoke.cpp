@@ -14,7 +14,7 @@ private slots:
         Form1Harness h;
         QCOMPARE(h.form->windowTitle(), QStringLiteral("Vantor　徳川家×北条家　合戦状況"));
         QCOMPARE(h.post(4).Label3->text(), QStringLiteral("健在"));
-        QCOMPARE(h.board().UserInputArmed, 1);
+        QCOMPARE(h.board().userInputArmed, true);
     }
 };
 

@@ -20,17 +20,17 @@
 
 namespace vantor::soak {
 
-inline QString describeInts(const char *name, int index, int value)
+inline QString describePostValue(const char *name, int slot, int value)
 {
-    return QStringLiteral("%1[%2] = %3").arg(QLatin1String(name)).arg(index).arg(value);
+    return QStringLiteral("%1 of post %2 = %3").arg(QLatin1String(name)).arg(slot).arg(value);
 }
 
 inline QString brokenPostInvariant(Form1 &form, int s)
 {
     const BattleBoard &b = form.board();
-    const int status = b.SlotStatus[s];
+    const int status = b.posts[s].status;
     if (status < 0 || status > 5)
-        return describeInts("SlotStatus", s, status) + QStringLiteral(", outside 0..5");
+        return describePostValue("status", s, status) + QStringLiteral(", outside 0..5");
     const bool awaiting = statusKind(status) == StatusKind::Awaiting;
     const PostControls &p = form.posts[s];
     if (p.Text1->isEnabledTo(p.Frame1) != awaiting)
@@ -38,43 +38,22 @@ inline QString brokenPostInvariant(Form1 &form, int s)
             .arg(s)
             .arg(p.Text1->isEnabledTo(p.Frame1) ? QStringLiteral("enabled") : QStringLiteral("disabled"))
             .arg(status);
-    if (b.PlaceArmed[s] != 0 && b.PlaceArmed[s] != 1)
-        return describeInts("PlaceArmed", s, b.PlaceArmed[s]);
-    if (b.PlaceArmed[s] == 1 && !awaiting)
+    if (b.posts[s].placeArmed && !awaiting)
         return QStringLiteral("post %1 is armed for placement at status %2").arg(s).arg(status);
-    if (b.PlaceMinute[s] < 0 || b.PlaceMinute[s] > 1439)
-        return describeInts("PlaceMinute", s, b.PlaceMinute[s]) + QStringLiteral(", not a minute of day");
-    return {};
-}
-
-// Entry 18 belongs to no post, and the third column of a name table is never filled.
-inline QString brokenSpareEntry(const BattleBoard &b)
-{
-    constexpr int spare = SlotCount;
-    for (auto [name, list] : {std::pair{"SlotStatus", &b.SlotStatus}, {"PlaceMinute", &b.PlaceMinute},
-                              {"PlaceArmed", &b.PlaceArmed}, {"SavedFlag", &b.SavedFlag},
-                              {"SavedPlaceMinute", &b.SavedPlaceMinute}, {"SavedPlaceArmed", &b.SavedPlaceArmed}})
-        if ((*list)[spare] != 0)
-            return describeInts(name, spare, (*list)[spare]);
-    if (!b.SavedTimeText[spare].isEmpty())
-        return QStringLiteral("SavedTimeText[18] = \"%1\"").arg(b.SavedTimeText[spare]);
-    for (const NameTable *table : {&b.WestGeneralNames, &b.EastGeneralNames, &b.WestGeneralInfo, &b.EastGeneralInfo})
-        for (int row = 0; row < SlotListSize; ++row)
-            for (int column = 0; column < 3; ++column)
-                if ((row == spare || column == 2) && !(*table)[row][column].isEmpty())
-                    return QStringLiteral("name table cell [%1][%2] = \"%3\"").arg(row).arg(column).arg((*table)[row][column]);
+    if (b.posts[s].placeMinute < 0 || b.posts[s].placeMinute > 1439)
+        return describePostValue("placeMinute", s, b.posts[s].placeMinute) + QStringLiteral(", not a minute of day");
     return {};
 }
 
 inline QString brokenBalance(Form1 &form)
 {
     const BattleBoard &b = form.board();
-    const Rates shown{b.WestRate, b.EastRate};
+    const Rates shown{b.westRate, b.eastRate};
     if (shown.west < 0 || shown.west > 21 || shown.east < 0 || shown.east > 21)
         return QStringLiteral("rates %1 / %2 outside 0..21").arg(shown.west).arg(shown.east);
     if (shown.west > 0 && shown.east > 0)
         return QStringLiteral("both rates above 0: %1 / %2").arg(shown.west).arg(shown.east);
-    if (shown != ratesFromStatuses(b.SlotStatus))
+    if (shown != ratesFromStatuses(b.statuses()))
         return QStringLiteral("rates %1 / %2 do not follow the statuses").arg(shown.west).arg(shown.east);
     if (form.Label12->text() != QString::number(shown.west) || form.Label13->text() != QString::number(shown.east))
         return QStringLiteral("rate captions \"%1\" / \"%2\" for rates %3 / %4")
@@ -108,12 +87,12 @@ inline QString brokenScores(Form1 &form)
     for (int c = 4; c <= 9; ++c)
         if (form.Command[c]->isEnabled() != on)
             return QStringLiteral("Command%1 enabled = %2 with 戦果表示 %3").arg(c).arg(form.Command[c]->isEnabled()).arg(on);
-    if (b.ScoresSettled == 1)
+    if (b.scoresSettled)
         for (QLineEdit *box : {form.Text3, form.Text4})
             if (numericValue(box->text()) < 0)
                 return QStringLiteral("settled score box %1 reads \"%2\"").arg(box == form.Text3 ? 3 : 4).arg(box->text());
-    if (b.ElapsedMinutes < 0 || b.ElapsedMinutes > 32767)
-        return QStringLiteral("ElapsedMinutes = %1").arg(b.ElapsedMinutes);
+    if (b.elapsedMinutes < 0 || b.elapsedMinutes > 32767)
+        return QStringLiteral("elapsedMinutes = %1").arg(b.elapsedMinutes);
     if (!on)
         return {};
     static const QRegularExpression ruleAtEnd(QStringLiteral("\\((\\d+)\\)$"));
@@ -133,12 +112,12 @@ inline QString brokenScores(Form1 &form)
 inline QString brokenInvariant(Form1 &form)
 {
     const BattleBoard &b = form.board();
-    if (b.UserInputArmed != 1)
-        return QStringLiteral("UserInputArmed = %1 between events").arg(b.UserInputArmed);
+    if (!b.userInputArmed)
+        return QStringLiteral("user input left disarmed between events");
     for (int s = 0; s < SlotCount; ++s)
         if (QString broken = brokenPostInvariant(form, s); !broken.isEmpty())
             return broken;
-    for (const QString &broken : {brokenSpareEntry(b), brokenBalance(form), brokenScores(form)})
+    for (const QString &broken : {brokenBalance(form), brokenScores(form)})
         if (!broken.isEmpty())
             return broken;
     return {};

@@ -310,7 +310,7 @@ private:
                  .arg(slot)
                  .arg(QLatin1String(control.name))
                  .arg(int(button))
-                 .arg(form.board().SlotStatus[slot])
+                 .arg(int(form.board().posts[slot].status))
                  .arg(control.widget->isVisible() ? QString() : QStringLiteral(", hidden"))
                  .arg(control.widget->isEnabled() ? QString() : QStringLiteral(", disabled")));
     }
@@ -392,7 +392,7 @@ private:
         note(QStringLiteral("type \"%1\" into the time box of post %2 (status %3, %4)")
                  .arg(text)
                  .arg(slot)
-                 .arg(form.board().SlotStatus[slot])
+                 .arg(int(form.board().posts[slot].status))
                  .arg(form.posts[slot].Text1->isEnabled() ? QStringLiteral("enabled") : QStringLiteral("disabled")));
         typeInto(form.posts[slot].Text1, text);
     }
@@ -451,7 +451,7 @@ private:
 
     void switchDisplay()
     {
-        note(QStringLiteral("display switch from mode %1").arg(form.board().DisplayMode));
+        note(QStringLiteral("display switch from mode %1").arg(int(form.board().displayMode)));
         if (chance(0.5))
             form.Command3->click();
         else
