@@ -1,4 +1,4 @@
-#include "support/form1_harness.h"
+#include "support/main_window_harness.h"
 
 #include "roster/roster.h"
 
@@ -31,67 +31,67 @@ struct Pick {
     bool restoration = false;
 };
 
-std::function<void(Form2 &)> picking(Pick pick)
+std::function<void(FactionChooser &)> picking(Pick pick)
 {
-    return [pick](Form2 &chooser) {
+    return [pick](FactionChooser &chooser) {
         if (pick.battleColours)
-            chooser.Option1[1]->click();
-        chooser.List1[0]->setCurrentRow(pick.west);
-        chooser.List1[1]->setCurrentRow(pick.east);
+            chooser.schemeOptions[1]->click();
+        chooser.factionLists[0]->setCurrentRow(pick.west);
+        chooser.factionLists[1]->setCurrentRow(pick.east);
         if (pick.restoration)
-            chooser.Check1->click();
+            chooser.restorationCheck->click();
     };
 }
 
 // Leaves a trace in every value the common reset puts back.
-void playABit(Form1Harness &h)
+void playABit(MainWindowHarness &h)
 {
-    h.form->hyouji_change(4, false, Qt::LeftButton);
-    h.form->hyouji_change(4, false, Qt::LeftButton); // West middle centre falls: awaiting, time box armed
-    h.form->hyouji_change(12, false, Qt::RightButton); // East middle line steps back to own awaiting
-    h.form->hyouji_change(0, false, Qt::LeftButton);  // fighting
-    h.form->Command3_Click();
-    h.form->Command3_Click();
-    h.form->Check3->setChecked(true);
-    h.form->Text3->setText(QStringLiteral("500"));
-    h.form->Text4->setText(QStringLiteral("120"));
-    h.form->Text2->setText(QStringLiteral("01:30"));
-    h.form->Check1->setChecked(false);
-    h.form->Frame4->setToolTip(QStringLiteral("規則"));
+    h.window->changePost(4, false, Qt::LeftButton);
+    h.window->changePost(4, false, Qt::LeftButton); // West middle centre falls: awaiting, time box armed
+    h.window->changePost(12, false, Qt::RightButton); // East middle line steps back to own awaiting
+    h.window->changePost(0, false, Qt::LeftButton);  // fighting
+    h.window->switchDisplayMode();
+    h.window->switchDisplayMode();
+    h.window->battleResultsCheck->setChecked(true);
+    h.window->westScoreBox->setText(QStringLiteral("500"));
+    h.window->eastScoreBox->setText(QStringLiteral("120"));
+    h.window->elapsedBox->setText(QStringLiteral("01:30"));
+    h.window->autoPlaceCheck->setChecked(false);
+    h.window->forecastFrame->setToolTip(QStringLiteral("規則"));
     h.clock.advanceMinutes(7);
     QCOMPARE(h.board().posts[4].status, RivalAwaiting);
-    QVERIFY(!h.post(4).Text1->text().isEmpty());
+    QVERIFY(!h.post(4).timeBox->text().isEmpty());
     QCOMPARE(h.board().displayMode, DisplayMode::GeneralDetails);
 }
 
-void verifyPostAtStart(Form1Harness &h, int s, QColor colour)
+void verifyPostAtStart(MainWindowHarness &h, int s, QColor colour)
 {
     const PostControls &p = h.post(s);
     const BattleBoard &b = h.board();
     const bool west = s < 9;
     const PostGenerals &generals = b.posts[s].generalsOf(west ? Army::West : Army::East);
 
-    QCOMPARE(p.Frame1->title(), postCaption(s));
-    QCOMPARE(p.Label3->text(), QStringLiteral("健在"));
-    QCOMPARE(p.Label1->text(), generals.main.name);
-    QCOMPARE(p.Label8->text(), generals.main.name);
-    QCOMPARE(p.Label2->text(), generals.vice.name);
-    QCOMPARE(p.Label10->text(), generals.vice.name);
-    QCOMPARE(p.Label9->text(), generals.main.details);
-    QCOMPARE(p.Label11->text(), generals.vice.details);
-    QCOMPARE(p.Label7->text(), b.macroTags[west ? 0 : 1]);
-    QCOMPARE(p.Text1->text(), QString());
-    QVERIFY(!p.Text1->isEnabled());
-    QVERIFY(!p.Text1->font().bold());
+    QCOMPARE(p.frame->title(), postCaption(s));
+    QCOMPARE(p.statusCaption->text(), QStringLiteral("健在"));
+    QCOMPARE(p.mainName->text(), generals.main.name);
+    QCOMPARE(p.detailsMainName->text(), generals.main.name);
+    QCOMPARE(p.viceName->text(), generals.vice.name);
+    QCOMPARE(p.detailsViceName->text(), generals.vice.name);
+    QCOMPARE(p.mainGeneralDetails->text(), generals.main.details);
+    QCOMPARE(p.viceGeneralDetails->text(), generals.vice.details);
+    QCOMPARE(p.tagCaption->text(), b.macroTags[west ? 0 : 1]);
+    QCOMPARE(p.timeBox->text(), QString());
+    QVERIFY(!p.timeBox->isEnabled());
+    QVERIFY(!p.timeBox->font().bold());
     for (QWidget *control : p.colouredGroup())
         QCOMPARE(back(control), colour);
     for (QWidget *control : p.tooltipGroup())
         QCOMPARE(control->toolTip(), QString());
-    QCOMPARE(p.Picture1->toolTip(), QString());
+    QCOMPARE(p.pictureBox->toolTip(), QString());
 
-    for (QWidget *shown : {p.Label1, p.Label2, p.Label3})
+    for (QWidget *shown : {p.mainName, p.viceName, p.statusCaption})
         QVERIFY(!shown->isHidden());
-    for (QWidget *hidden : {p.Label7, p.Picture1, p.Image1, p.Label8, p.Label9, p.Label10, p.Label11})
+    for (QWidget *hidden : {p.tagCaption, p.pictureBox, p.tagPicture, p.detailsMainName, p.mainGeneralDetails, p.detailsViceName, p.viceGeneralDetails})
         QVERIFY(hidden->isHidden());
 
     QCOMPARE(b.posts[s].status, OwnPresent);
@@ -100,11 +100,11 @@ void verifyPostAtStart(Form1Harness &h, int s, QColor colour)
     QVERIFY(!b.posts[s].savedSchedule);
 }
 
-void verifyBattleWideStart(Form1Harness &h)
+void verifyBattleWideStart(MainWindowHarness &h)
 {
-    Form1 &f = *h.form;
+    MainWindow &f = *h.window;
     const BattleBoard &b = h.board();
-    QCOMPARE(f.Text2->text(), QStringLiteral("00:00"));
+    QCOMPARE(f.elapsedBox->text(), QStringLiteral("00:00"));
     QCOMPARE(b.elapsedMinutes, 0);
     QCOMPARE(b.lastTickMinute, h.clock.time.hour() * 60 + h.clock.time.minute());
     QCOMPARE(b.elapsedValid, true);
@@ -113,45 +113,45 @@ void verifyBattleWideStart(Form1Harness &h)
     QCOMPARE(b.displayMode, DisplayMode::NamesAndStatus);
     QCOMPARE(b.westRate, 0);
     QCOMPARE(b.eastRate, 0);
-    QCOMPARE(f.Label12->text(), QStringLiteral("0"));
-    QCOMPARE(f.Label13->text(), QStringLiteral("0"));
-    QVERIFY(!f.Check3->isChecked());
-    QCOMPARE(f.Text3->text(), QStringLiteral("0"));
-    QCOMPARE(f.Text4->text(), QStringLiteral("0"));
-    QVERIFY(!f.Text3->isEnabled());
-    QVERIFY(!f.Text4->isEnabled());
-    for (int c = 4; c <= 9; ++c)
-        QVERIFY(!f.Command[c]->isEnabled());
-    QVERIFY(f.Frame4->isHidden());
+    QCOMPARE(f.westRateCaption->text(), QStringLiteral("0"));
+    QCOMPARE(f.eastRateCaption->text(), QStringLiteral("0"));
+    QVERIFY(!f.battleResultsCheck->isChecked());
+    QCOMPARE(f.westScoreBox->text(), QStringLiteral("0"));
+    QCOMPARE(f.eastScoreBox->text(), QStringLiteral("0"));
+    QVERIFY(!f.westScoreBox->isEnabled());
+    QVERIFY(!f.eastScoreBox->isEnabled());
+    for (const QPushButton *button : f.scoreStepButtons)
+        QVERIFY(!button->isEnabled());
+    QVERIFY(f.forecastFrame->isHidden());
     QCOMPARE(b.scoresSettled, false);
     QCOMPARE(b.scoreChangeSuppressed, false);
-    for (const QLabel *cell : f.Picture4)
+    for (const QLabel *cell : f.balanceBar)
         QCOMPARE(back(cell), QColor(0xE0E0E0));
-    QCOMPARE(f.Frame4->toolTip(), QString());
-    QCOMPARE(f.Label14->toolTip(), QString());
-    QVERIFY(f.Check1->isChecked());
-    QVERIFY(f.Check2->isChecked());
-    QVERIFY(f.Check2->isEnabled());
+    QCOMPARE(f.forecastFrame->toolTip(), QString());
+    QCOMPARE(f.forecastCaption->toolTip(), QString());
+    QVERIFY(f.autoPlaceCheck->isChecked());
+    QVERIFY(f.noticeBoxCheck->isChecked());
+    QVERIFY(f.noticeBoxCheck->isEnabled());
 }
 
-void verifyRestorationPosts(Form1Harness &h, bool restoration)
+void verifyRestorationPosts(MainWindowHarness &h, bool restoration)
 {
     for (int s = 0; s < SlotCount; ++s) {
         const bool absent = restoration && s >= 9 && s <= 11;
-        QCOMPARE(h.post(s).Frame1->isHidden(), absent);
-        QCOMPARE(h.post(s).Frame1->isEnabled(), !absent);
+        QCOMPARE(h.post(s).frame->isHidden(), absent);
+        QCOMPARE(h.post(s).frame->isEnabled(), !absent);
     }
 }
 
-bool isReset(Form1Harness &h)
+bool isReset(MainWindowHarness &h)
 {
-    return h.board().posts[4].status == OwnPresent && h.post(4).Text1->text().isEmpty()
+    return h.board().posts[4].status == OwnPresent && h.post(4).timeBox->text().isEmpty()
            && h.board().displayMode == DisplayMode::NamesAndStatus;
 }
 
 } // namespace
 
-class Form1Build : public QObject {
+class MainWindowBuild : public QObject {
     Q_OBJECT
 private slots:
     void startState_data()
@@ -173,7 +173,7 @@ private slots:
                                      QStringLiteral("＄勧誘")};
         const QString west = QStringLiteral("徳川家");
         const QString east = QStringLiteral("北条家");
-        for (const QString &how : {QStringLiteral("Build"), QStringLiteral("Command1"), QStringLiteral("menu_new")}) {
+        for (const QString &how : {QStringLiteral("Build"), QStringLiteral("resetButton"), QStringLiteral("resetAction")}) {
             const QByteArray tag = how.toUtf8();
             QTest::newRow((tag + ": start pair").constData())
                 << 4 << 2 << false << false << how << 4 << 2 << west << east << defaultTags;
@@ -204,22 +204,22 @@ private slots:
         QFETCH(QString, eastName);
         QFETCH(QStringList, statusTags);
 
-        Form1Harness h;
+        MainWindowHarness h;
         h.choose = picking({westRow, eastRow, battleColours, restoration});
-        h.form->Form_Load();
+        h.window->buildBoard();
         if (how != QLatin1String("Build")) {
             playABit(h);
             h.asked.clear();
-            if (how == QLatin1String("Command1"))
-                h.form->Command1_Click();
+            if (how == QLatin1String("resetButton"))
+                h.window->resetBoard();
             else
-                h.form->menu_new_Click();
-            QCOMPARE(h.asked.size(), how == QLatin1String("Command1") ? 0 : 1);
+                h.window->resetCommand();
+            QCOMPARE(h.asked.size(), how == QLatin1String("resetButton") ? 0 : 1);
         }
 
-        QCOMPARE(h.form->windowTitle(), QStringLiteral("Vantor　%1×%2　合戦状況").arg(westName, eastName));
-        QCOMPARE(h.form->Label4->text(), westName + QStringLiteral("(西軍)"));
-        QCOMPARE(h.form->Label5->text(), eastName + QStringLiteral("(東軍)"));
+        QCOMPARE(h.window->windowTitle(), QStringLiteral("Vantor　%1×%2　合戦状況").arg(westName, eastName));
+        QCOMPARE(h.window->westFactionCaption->text(), westName + QStringLiteral("(西軍)"));
+        QCOMPARE(h.window->eastFactionCaption->text(), eastName + QStringLiteral("(東軍)"));
         const BattleBoard &b = h.board();
         QCOMPARE(b.statusWords[0], QStringLiteral("健在"));
         QCOMPARE(b.statusWords[1], QStringLiteral("主将戦闘中"));
@@ -249,21 +249,21 @@ private slots:
     // wrote for the chosen factions stays.
     void resetKeepsWhatBuildChose()
     {
-        Form1Harness h;
+        MainWindowHarness h;
         h.choose = picking({0, 13, true, true});
-        h.form->Form_Load();
-        const QString title = h.form->windowTitle();
+        h.window->buildBoard();
+        const QString title = h.window->windowTitle();
         const BattleBoard built = h.board();
         playABit(h);
         h.board().scoreAccrualMinute = 321;
         h.board().lastMouseButton = Qt::RightButton;
 
-        h.form->Command1_Click();
+        h.window->resetBoard();
 
-        QCOMPARE(h.form->windowTitle(), title);
-        QCOMPARE(h.form->Label4->text(), QStringLiteral("上杉家(西軍)"));
-        QCOMPARE(h.form->Label5->text(), QStringLiteral("雑賀衆(東軍)"));
-        QCOMPARE(h.form->Label6->text(), QStringLiteral("12:00"));
+        QCOMPARE(h.window->windowTitle(), title);
+        QCOMPARE(h.window->westFactionCaption->text(), QStringLiteral("上杉家(西軍)"));
+        QCOMPARE(h.window->eastFactionCaption->text(), QStringLiteral("雑賀衆(東軍)"));
+        QCOMPARE(h.window->clockCaption->text(), QStringLiteral("12:00"));
         for (int s = 0; s < SlotCount; ++s) {
             QCOMPARE(h.board().posts[s].west.main.name, built.posts[s].west.main.name);
             QCOMPARE(h.board().posts[s].east.vice.details, built.posts[s].east.vice.details);
@@ -276,11 +276,11 @@ private slots:
 
     void buildSetsTheClockCaption()
     {
-        Form1Harness h(9, 5);
-        QCOMPARE(h.form->Label6->text(), QStringLiteral("09:05"));
+        MainWindowHarness h(9, 5);
+        QCOMPARE(h.window->clockCaption->text(), QStringLiteral("09:05"));
         h.clock.set(23, 59);
-        h.form->menu_seiryoku_Click();
-        QCOMPARE(h.form->Label6->text(), QStringLiteral("23:59"));
+        h.window->chooseFactions();
+        QCOMPARE(h.window->clockCaption->text(), QStringLiteral("23:59"));
     }
 
     // A chooser dismissed without OK leaves its start values to Build.
@@ -297,13 +297,13 @@ private slots:
     {
         QFETCH(int, westRow);
         QFETCH(int, eastRow);
-        Form1Harness h;
+        MainWindowHarness h;
         h.choose = picking({westRow, eastRow, true, true});
-        h.form->Form_Load();
-        QCOMPARE(h.form->chooser().choice(), FactionChoice{});
-        QCOMPARE(h.form->windowTitle(), QStringLiteral("Vantor　徳川家×北条家　合戦状況"));
-        QCOMPARE(h.post(0).Label1->text(), rosterName(4, 0, 0, 0));
-        QCOMPARE(back(h.post(0).Frame1), Blue);
+        h.window->buildBoard();
+        QCOMPARE(h.window->chooser().choice(), FactionChoice{});
+        QCOMPARE(h.window->windowTitle(), QStringLiteral("Vantor　徳川家×北条家　合戦状況"));
+        QCOMPARE(h.post(0).mainName->text(), rosterName(4, 0, 0, 0));
+        QCOMPARE(back(h.post(0).frame), Blue);
         verifyRestorationPosts(h, false);
     }
 
@@ -312,7 +312,7 @@ private slots:
         QTest::addColumn<QString>("how");
         QTest::addColumn<bool>("ok");
         for (const QString &how : {QStringLiteral("handler"), QStringLiteral("menu item"),
-                                  QStringLiteral("Ctrl+N in Text2"), QStringLiteral("Ctrl+N in Text1")}) {
+                                  QStringLiteral("Ctrl+N in elapsedBox"), QStringLiteral("Ctrl+N in timeBox")}) {
             QTest::newRow(qPrintable(how + QStringLiteral(", OK"))) << how << true;
             QTest::newRow(qPrintable(how + QStringLiteral(", Cancel"))) << how << false;
         }
@@ -322,20 +322,20 @@ private slots:
     {
         QFETCH(QString, how);
         QFETCH(bool, ok);
-        Form1Harness h;
-        h.form->show();
-        QVERIFY(QTest::qWaitForWindowActive(h.form.get()));
-        h.form->hyouji_change(4, false, Qt::LeftButton);
-        h.form->hyouji_change(4, false, Qt::LeftButton);
-        h.post(4).Text1->setText(QStringLiteral("13:20")); // typed while awaiting
+        MainWindowHarness h;
+        h.window->show();
+        QVERIFY(QTest::qWaitForWindowActive(h.window.get()));
+        h.window->changePost(4, false, Qt::LeftButton);
+        h.window->changePost(4, false, Qt::LeftButton);
+        h.post(4).timeBox->setText(QStringLiteral("13:20")); // typed while awaiting
         h.answers = {ok};
 
         if (how == QLatin1String("handler")) {
-            h.form->menu_new_Click();
+            h.window->resetCommand();
         } else if (how == QLatin1String("menu item")) {
-            h.form->menu_new->trigger();
+            h.window->resetAction->trigger();
         } else {
-            QLineEdit *box = how.endsWith(QLatin1String("Text2")) ? h.form->Text2 : h.post(4).Text1;
+            QLineEdit *box = how.endsWith(QLatin1String("elapsedBox")) ? h.window->elapsedBox : h.post(4).timeBox;
             box->setFocus();
             QTRY_VERIFY(box->hasFocus());
             QTest::keyClick(box, Qt::Key_N, Qt::ControlModifier); // where the keyboard delivers it
@@ -350,19 +350,19 @@ private slots:
             QVERIFY(isReset(h));
         } else {
             QCOMPARE(h.board().posts[4].status, RivalAwaiting);
-            QCOMPARE(h.post(4).Text1->text(), QStringLiteral("13:20"));
-            QCOMPARE(h.post(4).Label3->text(), QStringLiteral("主将配置待ち"));
+            QCOMPARE(h.post(4).timeBox->text(), QStringLiteral("13:20"));
+            QCOMPARE(h.post(4).statusCaption->text(), QStringLiteral("主将配置待ち"));
         }
     }
 
     void command1ResetsWithoutAsking()
     {
-        Form1Harness h;
-        h.form->show();
-        QVERIFY(QTest::qWaitForWindowExposed(h.form.get()));
+        MainWindowHarness h;
+        h.window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(h.window.get()));
         playABit(h);
         h.answers = {false};
-        QTest::mouseClick(h.form->Command1, Qt::LeftButton);
+        QTest::mouseClick(h.window->resetButton, Qt::LeftButton);
         QVERIFY(h.asked.isEmpty());
         QVERIFY(isReset(h));
         verifyBattleWideStart(h);
@@ -385,20 +385,20 @@ private slots:
         QFETCH(int, eastRow);
         QFETCH(bool, battleColours);
         QFETCH(bool, restoration);
-        Form1Harness h;
+        MainWindowHarness h;
         h.choose = picking({westRow, eastRow, battleColours, restoration});
-        h.form->Form_Load();
+        h.window->buildBoard();
         playABit(h);
-        const FactionChoice chosen = h.form->chooser().choice();
-        const int entries = h.form->chooser().List1[0]->count();
-        const QString title = h.form->windowTitle();
-        const QString tooltip = h.post(4).Label1->toolTip();
+        const FactionChoice chosen = h.window->chooser().choice();
+        const int entries = h.window->chooser().factionLists[0]->count();
+        const QString title = h.window->windowTitle();
+        const QString tooltip = h.post(4).mainName->toolTip();
         int chooserShown = 0;
-        h.choose = [&chooserShown](Form2 &) { ++chooserShown; };
+        h.choose = [&chooserShown](FactionChooser &) { ++chooserShown; };
         h.answers = {false};
         h.asked.clear();
 
-        h.form->menu_seiryoku->trigger();
+        h.window->chooseFactionsAction->trigger();
 
         QCOMPARE(h.asked.size(), 1);
         QCOMPARE(h.asked[0].title, QStringLiteral("勢力選択確認"));
@@ -406,13 +406,13 @@ private slots:
         QCOMPARE(h.asked[0].icon, QMessageBox::Question);
         QVERIFY(h.asked[0].withCancel);
         QCOMPARE(chooserShown, 0);
-        QCOMPARE(h.form->chooser().choice(), chosen);
-        QCOMPARE(h.form->chooser().List1[0]->count(), entries);
-        QCOMPARE(h.form->windowTitle(), title);
+        QCOMPARE(h.window->chooser().choice(), chosen);
+        QCOMPARE(h.window->chooser().factionLists[0]->count(), entries);
+        QCOMPARE(h.window->windowTitle(), title);
         QCOMPARE(h.board().posts[4].status, RivalAwaiting);
-        QCOMPARE(h.post(4).Label1->toolTip(), tooltip);
+        QCOMPARE(h.post(4).mainName->toolTip(), tooltip);
         QCOMPARE(h.board().displayMode, DisplayMode::GeneralDetails);
-        QCOMPARE(h.form->Text3->text(), QStringLiteral("500"));
+        QCOMPARE(h.window->westScoreBox->text(), QStringLiteral("500"));
     }
 
     // Whatever was chosen before, the chooser comes up with its start values and
@@ -428,34 +428,34 @@ private slots:
         QFETCH(int, eastRow);
         QFETCH(bool, battleColours);
         QFETCH(bool, restoration);
-        Form1Harness h;
+        MainWindowHarness h;
         h.choose = picking({westRow, eastRow, battleColours, restoration});
-        h.form->Form_Load();
+        h.window->buildBoard();
         playABit(h);
 
         FactionChoice seen{-2, -2, ColourScheme::BattleColours, -2};
         QList<int> seenEntries;
         bool checkEnabled = false;
         QList<QColor> colours;
-        h.choose = [&](Form2 &chooser) {
+        h.choose = [&](FactionChooser &chooser) {
             seen = chooser.choice();
-            seenEntries = {chooser.List1[0]->count(), chooser.List1[1]->count()};
-            checkEnabled = chooser.Check1->isEnabled() && chooser.Command1->isEnabled();
-            colours = {back(chooser.Frame1), back(chooser.Frame2), back(chooser.Check1)};
+            seenEntries = {chooser.factionLists[0]->count(), chooser.factionLists[1]->count()};
+            checkEnabled = chooser.restorationCheck->isEnabled() && chooser.okButton->isEnabled();
+            colours = {back(chooser.westFrame), back(chooser.eastFrame), back(chooser.restorationCheck)};
             picking({1, 5, false, false})(chooser);
         };
         h.asked.clear();
-        h.form->menu_seiryoku_Click();
+        h.window->chooseFactions();
 
         QCOMPARE(h.asked.size(), 1);
         QCOMPARE(seen, FactionChoice{});
         QCOMPARE(seenEntries, (QList<int>{15, 15}));
         QVERIFY(checkEnabled);
         QCOMPARE(colours, (QList<QColor>{Blue, Red, Red}));
-        QCOMPARE(h.form->windowTitle(), QStringLiteral("Vantor　武田家×織田家　合戦状況"));
-        QCOMPARE(h.form->Label5->text(), QStringLiteral("織田家(東軍)"));
+        QCOMPARE(h.window->windowTitle(), QStringLiteral("Vantor　武田家×織田家　合戦状況"));
+        QCOMPARE(h.window->eastFactionCaption->text(), QStringLiteral("織田家(東軍)"));
         QCOMPARE(h.board().macroTags[1], QStringLiteral("＄織田"));
-        QCOMPARE(h.post(9).Label1->text(), rosterName(5, 1, 9, 0));
+        QCOMPARE(h.post(9).mainName->text(), rosterName(5, 1, 9, 0));
         QVERIFY(isReset(h));
         verifyBattleWideStart(h);
         verifyRestorationPosts(h, false);
@@ -465,22 +465,22 @@ private slots:
 
     void restorationPostsFollowTheLatestChoice()
     {
-        Form1Harness h;
+        MainWindowHarness h;
         h.choose = picking({2, 3, false, true});
-        h.form->Form_Load();
+        h.window->buildBoard();
         verifyRestorationPosts(h, true);
-        h.form->Command1_Click();
+        h.window->resetBoard();
         verifyRestorationPosts(h, true);
-        h.form->menu_new_Click();
+        h.window->resetCommand();
         verifyRestorationPosts(h, true);
 
         h.choose = picking({2, 3, false, false});
-        h.form->menu_seiryoku_Click();
+        h.window->chooseFactions();
         verifyRestorationPosts(h, false);
-        h.form->Command1_Click();
+        h.window->resetBoard();
         verifyRestorationPosts(h, false);
     }
 };
 
-QTEST_MAIN(Form1Build)
-#include "tst_form1_build.moc"
+QTEST_MAIN(MainWindowBuild)
+#include "tst_main_window_build.moc"

@@ -1,6 +1,6 @@
 // The main window. It owns the BattleBoard and every control that shows it, and
 // keeps the board's handlers under the names they have always had: the post hub
-// hyouji_change, the forecast nokori_time, the four timers, the change reactions
+// changePost, the forecast updateForecast, the four timers, the change reactions
 // of the boxes and the menu commands. Each handler reads controls, asks the rules
 // in board/, clock/, score/ and report/, and writes controls back.
 //
@@ -35,23 +35,23 @@ class QTimer;
 
 namespace vantor {
 
-class Form2;
+class FactionChooser;
 
 // The eleven controls of one post that take the mouse and share one tooltip,
 // and its time box.
 struct PostControls {
-    QGroupBox *Frame1 = nullptr;
-    QLineEdit *Text1 = nullptr;
-    QLabel *Label1 = nullptr;
-    QLabel *Label2 = nullptr;
-    QLabel *Label3 = nullptr;
-    QLabel *Label7 = nullptr;
-    QLabel *Label8 = nullptr;
-    QLabel *Label9 = nullptr;
-    QLabel *Label10 = nullptr;
-    QLabel *Label11 = nullptr;
-    QLabel *Picture1 = nullptr;
-    QLabel *Image1 = nullptr;
+    QGroupBox *frame = nullptr;
+    QLineEdit *timeBox = nullptr;
+    QLabel *mainName = nullptr;
+    QLabel *viceName = nullptr;
+    QLabel *statusCaption = nullptr;
+    QLabel *tagCaption = nullptr;
+    QLabel *detailsMainName = nullptr;
+    QLabel *mainGeneralDetails = nullptr;
+    QLabel *detailsViceName = nullptr;
+    QLabel *viceGeneralDetails = nullptr;
+    QLabel *pictureBox = nullptr;
+    QLabel *tagPicture = nullptr;
 
     std::array<QWidget *, 11> tooltipGroup() const;
     std::array<QWidget *, 9> colouredGroup() const;
@@ -59,70 +59,71 @@ struct PostControls {
 
 void applyPostVisibility(PostControls &post, const DisplayVisibility &visibility);
 
-class Form1 : public QMainWindow {
+class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
-    explicit Form1(QWidget *parent = nullptr);
-    ~Form1() override;
+    explicit MainWindow(QWidget *parent = nullptr);
+    ~MainWindow() override;
 
     BattleBoard &board() { return m_board; }
     const BattleBoard &board() const { return m_board; }
-    Form2 &chooser();
+    FactionChooser &chooser();
 
     // Start-up and the faction choice: ask for the factions, then build the board.
     // The window's controls exist from the first call on.
-    void Form_Load();
+    void buildBoard();
 
-    void hyouji_change(int Index, bool FromTimer, Qt::MouseButton Button);
-    void nokori_time();
+    void changePost(int Index, bool FromTimer, Qt::MouseButton Button);
+    void updateForecast();
 
-    void Timer1_Timer();
-    void Timer2_Timer();
-    void Timer3_Timer();
-    void Timer4_Timer();
+    void onClockTick();
+    void readTypedPlacementTimes();
+    void readTypedElapsedTime();
+    void settleTypedScores();
 
-    void Command1_Click(); // 初期化 without asking
-    void Command2_Click(); // clipboard report
-    void Command3_Click(); // display mode
-    void menu_new_Click();
-    void menu_seiryoku_Click();
-    void file_end_Click();
-    void show_ver_Click();
+    void resetBoard(); // 初期化 without asking
+    void copyReport(); // clipboard report
+    void switchDisplayMode(); // display mode
+    void resetCommand();
+    void chooseFactions();
+    void exitCommand();
+    void showAbout();
 
     std::array<PostControls, SlotCount> posts;
-    QLabel *Label4 = nullptr;
-    QLabel *Label5 = nullptr;
-    QLabel *Label6 = nullptr;
-    QLabel *Label12 = nullptr;
-    QLabel *Label13 = nullptr;
-    QLabel *Label14 = nullptr;
-    QGroupBox *Frame2 = nullptr;
-    QGroupBox *Frame3 = nullptr;
-    QGroupBox *Frame4 = nullptr;
-    QLineEdit *Text2 = nullptr;
-    QLineEdit *Text3 = nullptr;
-    QLineEdit *Text4 = nullptr;
-    QPushButton *Command1 = nullptr;
-    QPushButton *Command2 = nullptr;
-    QPushButton *Command3 = nullptr;
-    std::array<QPushButton *, 10> Command{}; // Command4..Command9 at their own numbers
-    QCheckBox *Check1 = nullptr;
-    QCheckBox *Check2 = nullptr;
-    QCheckBox *Check3 = nullptr;
-    std::array<QLabel *, 21> Picture4{};
-    QTimer *Timer1 = nullptr;
-    QTimer *Timer2 = nullptr;
-    QTimer *Timer3 = nullptr;
-    QTimer *Timer4 = nullptr;
+    QLabel *westFactionCaption = nullptr;
+    QLabel *eastFactionCaption = nullptr;
+    QLabel *clockCaption = nullptr;
+    QLabel *westRateCaption = nullptr;
+    QLabel *eastRateCaption = nullptr;
+    QLabel *forecastCaption = nullptr;
+    QGroupBox *clockFrame = nullptr;
+    QGroupBox *elapsedFrame = nullptr;
+    QGroupBox *forecastFrame = nullptr;
+    QLineEdit *elapsedBox = nullptr;
+    QLineEdit *westScoreBox = nullptr;
+    QLineEdit *eastScoreBox = nullptr;
+    QPushButton *resetButton = nullptr;
+    QPushButton *copyReportButton = nullptr;
+    QPushButton *displaySwitchButton = nullptr;
+    std::array<QPushButton *, 6> scoreStepButtons{}; // West 1, 10, 100, then East 1, 10, 100
+    QPushButton *scoreStepButton(Army army, int points) const;
+    QCheckBox *autoPlaceCheck = nullptr;
+    QCheckBox *noticeBoxCheck = nullptr;
+    QCheckBox *battleResultsCheck = nullptr;
+    std::array<QLabel *, 21> balanceBar{};
+    QTimer *clockTick = nullptr;
+    QTimer *placementEditWait = nullptr;
+    QTimer *elapsedEditWait = nullptr;
+    QTimer *scoreSettleWait = nullptr;
 
-    QAction *menu_new = nullptr;
-    QAction *menu_seiryoku = nullptr;
-    QAction *file_end = nullptr;
-    QAction *menu_hyouji_change = nullptr;
-    QAction *menu_copy = nullptr;
-    QAction *show_ver = nullptr;
-    QMenu *menu_seigun = nullptr;
-    QMenu *menu_togun = nullptr;
+    QAction *resetAction = nullptr;
+    QAction *chooseFactionsAction = nullptr;
+    QAction *exitAction = nullptr;
+    QAction *displaySwitchAction = nullptr;
+    QAction *copyReportAction = nullptr;
+    QAction *aboutAction = nullptr;
+    QMenu *westAwardMenu = nullptr;
+    QMenu *eastAwardMenu = nullptr;
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -140,7 +141,6 @@ private:
     void keepMenuShortcuts(QLineEdit *box);
 
     // Board set-up (form1_commands.cpp)
-    void commonReset();
     void resetPost(int slot, Army army);
     void applyDisplayMode();
     bool confirmExit();
@@ -148,7 +148,7 @@ private:
     // Posts (form1_posts.cpp)
     void postMouseDown(int slot, Qt::MouseButton button);
     void postDoubleClick(int slot, bool statusLabel);
-    void Text1_Change(int Index);
+    void onTimeBoxEdited(int Index);
     void showPostNames(int slot, Army holder);
     void setPostTooltip(int slot, const QString &text);
     void setPostImage(int slot, int index);
@@ -161,18 +161,18 @@ private:
 
     // Clock (form1_clock.cpp)
     void advanceElapsed(int now);
-    void Text2_Change();
+    void onElapsedBoxEdited();
 
     // Battle results (form1_scores.cpp)
-    void Check3_Click();
-    void Check1_Click();
+    void onBattleResultsToggled();
+    void onAutoPlaceToggled();
     struct ScoreStep {
         Army army;
         int points;
     };
     void scoreButtonDown(ScoreStep step, Qt::MouseButton button);
     void award(QLineEdit *box, int points);
-    void scoreChanged();
+    void onScoreBoxEdited();
     void accrueScores(int now);
     bool clampScores();
     QLineEdit *scoreBox(Army army) const;
@@ -181,8 +181,8 @@ private:
     FactionChoice factions();
 
     BattleBoard m_board;
-    std::unique_ptr<Form2> m_form2;
-    std::array<QImage, 6> Picture3; // hidden picture holders: two emblems, four status icons
+    std::unique_ptr<FactionChooser> m_chooser;
+    std::array<QImage, 6> tagPictures; // hidden picture holders: two emblems, four status icons
     struct MouseTarget {
         int slot;
         bool statusLabel;

@@ -1,11 +1,11 @@
 // Start, reset and the window's commands: the faction choice, the display modes,
 // the clipboard report, the About box and exit.
-#include "app/form1.h"
+#include "app/main_window.h"
 
 #include "app/artwork.h"
 #include "app/control_writes.h"
-#include "app/form2.h"
-#include "app/frm_about.h"
+#include "app/faction_chooser.h"
+#include "app/about_box.h"
 #include "app/prompt.h"
 #include "board/display_mode.h"
 #include "board/post_display.h"
@@ -24,14 +24,14 @@
 
 namespace vantor {
 
-void Form1::Form_Load()
+void MainWindow::buildBoard()
 {
     // The chooser comes first so that it is on screen as soon as the program
     // starts; the board's controls are built while nobody sees them, after it.
     Prompt::runDialog(chooser());
     buildWindowOnce();
     for (int s = 0; s < SlotCount; ++s)
-        posts[s].Frame1->setTitle(postCaption(s));
+        posts[s].frame->setTitle(postCaption(s));
     m_board.statusWords[0] = QStringLiteral("健在");
     m_board.statusWords[1] = QStringLiteral("主将戦闘中");
     m_board.statusWords[2] = QStringLiteral("主将配置待ち");
@@ -39,8 +39,8 @@ void Form1::Form_Load()
     const FactionChoice choice = factions();
     const QString west = factionName(choice.WestFaction);
     const QString east = factionName(choice.EastFaction);
-    Label4->setText(west + QStringLiteral("(西軍)"));
-    Label5->setText(east + QStringLiteral("(東軍)"));
+    westFactionCaption->setText(west + QStringLiteral("(西軍)"));
+    eastFactionCaption->setText(east + QStringLiteral("(東軍)"));
     setWindowTitle(QStringLiteral("Vantor　") + west + QStringLiteral("×") + east + QStringLiteral("　合戦状況"));
 
     for (int s = 0; s < SlotCount; ++s) {
@@ -53,31 +53,31 @@ void Form1::Form_Load()
     }
     m_board.macroTags[0] = factionTag(choice.WestFaction);
     m_board.macroTags[1] = factionTag(choice.EastFaction);
-    Picture3[0] = chooser().emblem(choice.WestFaction);
-    Picture3[1] = chooser().emblem(choice.EastFaction);
+    tagPictures[0] = chooser().emblem(choice.WestFaction);
+    tagPictures[1] = chooser().emblem(choice.EastFaction);
     for (int entry = 2; entry <= 5; ++entry) {
         m_board.macroTags[entry] = schemeTag(entry, choice.Colours);
-        Picture3[entry] = statusIcon(statusIconForTag(entry, choice.Colours));
+        tagPictures[entry] = statusIcon(statusIconForTag(entry, choice.Colours));
     }
-    Label6->setText(currentTimeHHMM());
-    commonReset();
-    if (!Timer1->isActive())
-        Timer1->start();
+    clockCaption->setText(currentTimeHHMM());
+    resetBoard();
+    if (!clockTick->isActive())
+        clockTick->start();
 }
 
-void Form1::commonReset()
+void MainWindow::resetBoard()
 {
     m_board.userInputArmed = false;
     const bool restoration = factions().RestorationFaction == 1;
     for (int s : {9, 10, 11}) {
-        posts[s].Frame1->setEnabled(!restoration);
-        posts[s].Frame1->setVisible(!restoration);
+        posts[s].frame->setEnabled(!restoration);
+        posts[s].frame->setVisible(!restoration);
     }
     for (int s = 0; s < SlotCount; ++s)
         resetPost(s, armyOfSlot(s));
 
     m_board.userInputArmed = true;
-    Text2->setText(QStringLiteral("00:00"));
+    elapsedBox->setText(QStringLiteral("00:00"));
     m_board.elapsedMinutes = 0;
     m_board.lastTickMinute = currentClockMinutes();
     m_board.elapsedValid = true;
@@ -85,65 +85,60 @@ void Form1::commonReset()
     m_board.displayMode = DisplayMode::NamesAndStatus;
     m_board.westRate = 0;
     m_board.eastRate = 0;
-    Label12->setText(QStringLiteral("0"));
-    Label13->setText(QStringLiteral("0"));
-    Check3->setChecked(false);
-    Text3->setText(QStringLiteral("0"));
-    Text4->setText(QStringLiteral("0"));
+    westRateCaption->setText(QStringLiteral("0"));
+    eastRateCaption->setText(QStringLiteral("0"));
+    battleResultsCheck->setChecked(false);
+    westScoreBox->setText(QStringLiteral("0"));
+    eastScoreBox->setText(QStringLiteral("0"));
     m_board.scoresSettled = false;
     m_board.scoreChangeSuppressed = false;
-    for (QLabel *cell : Picture4)
+    for (QLabel *cell : balanceBar)
         setBackground(cell, QColor(NeutralGrey));
-    Frame4->setToolTip(QString());
-    Label14->setToolTip(QString());
-    Check1->setChecked(true);
-    Check2->setChecked(true);
+    forecastFrame->setToolTip(QString());
+    forecastCaption->setToolTip(QString());
+    autoPlaceCheck->setChecked(true);
+    noticeBoxCheck->setChecked(true);
 }
 
-void Form1::resetPost(int s, Army army)
+void MainWindow::resetPost(int s, Army army)
 {
     PostControls &p = posts[s];
     showPostNames(s, army);
     const int own = army == Army::West ? 0 : 1;
     setPostImage(s, own);
-    p.Label7->setText(m_board.macroTags[own]);
+    p.tagCaption->setText(m_board.macroTags[own]);
     const QColor colour = armyColour(army, StatusKind::Present, factions().Colours);
     for (QWidget *control : p.colouredGroup())
         setBackground(control, colour);
 
-    p.Label3->setText(m_board.statusWords[0]);
-    p.Text1->setText(QString());
+    p.statusCaption->setText(m_board.statusWords[0]);
+    p.timeBox->setText(QString());
     m_board.posts[s].status = OwnPresent;
     m_board.posts[s].placeMinute = 0;
     m_board.posts[s].placeArmed = false;
-    p.Text1->setEnabled(false);
-    setBold(p.Text1, false);
+    p.timeBox->setEnabled(false);
+    setBold(p.timeBox, false);
     m_board.posts[s].savedSchedule.reset();
     setPostTooltip(s, QString());
     applyPostVisibility(p, displayModeVisibility(DisplayMode::NamesAndStatus));
 }
 
-void Form1::Command1_Click()
-{
-    commonReset();
-}
-
-void Form1::menu_new_Click()
+void MainWindow::resetCommand()
 {
     if (Prompt::confirm(this, QStringLiteral("初期化確認"), QStringLiteral("初期化してよろしいですか？")))
-        commonReset();
+        resetBoard();
 }
 
-void Form1::menu_seiryoku_Click()
+void MainWindow::chooseFactions()
 {
     if (!Prompt::confirm(this, QStringLiteral("勢力選択確認"),
                          QStringLiteral("勢力選択してよろしいですか？(同時に初期化されます)")))
         return;
     chooser().resetToStart();
-    Form_Load();
+    buildBoard();
 }
 
-void Form1::Command3_Click()
+void MainWindow::switchDisplayMode()
 {
     m_board.displayMode = nextDisplayMode(m_board.displayMode);
     const DisplayVisibility visibility = displayModeVisibility(m_board.displayMode);
@@ -151,7 +146,7 @@ void Form1::Command3_Click()
         applyPostVisibility(p, visibility);
 }
 
-void Form1::Command2_Click()
+void MainWindow::copyReport()
 {
     const FactionChoice choice = factions();
     BoardSnapshot snapshot;
@@ -162,28 +157,28 @@ void Form1::Command2_Click()
         snapshot.statuses[k] = m_board.posts[k].status;
         snapshot.westMainNames[k] = m_board.posts[k].west.main.name;
         snapshot.eastMainNames[k] = m_board.posts[k].east.main.name;
-        snapshot.captions[k] = posts[k].Frame1->title();
-        snapshot.timeTexts[k] = posts[k].Text1->text();
+        snapshot.captions[k] = posts[k].frame->title();
+        snapshot.timeTexts[k] = posts[k].timeBox->text();
     }
     snapshot.nowText = currentTimeHHMM();
-    snapshot.elapsedText = Text2->text();
+    snapshot.elapsedText = elapsedBox->text();
     QClipboard *clipboard = QGuiApplication::clipboard();
     clipboard->clear();
     clipboard->setText(composeReport(snapshot));
 }
 
-void Form1::show_ver_Click()
+void MainWindow::showAbout()
 {
-    frmAbout about(this);
+    AboutBox about(this);
     Prompt::runDialog(about);
 }
 
-bool Form1::confirmExit()
+bool MainWindow::confirmExit()
 {
     return Prompt::confirm(this, QStringLiteral("終了確認"), QStringLiteral("終了してよろしいですか？"));
 }
 
-void Form1::file_end_Click()
+void MainWindow::exitCommand()
 {
     if (!confirmExit())
         return;
@@ -192,7 +187,7 @@ void Form1::file_end_Click()
     QCoreApplication::quit();
 }
 
-void Form1::closeEvent(QCloseEvent *event)
+void MainWindow::closeEvent(QCloseEvent *event)
 {
     if (!m_exitConfirmed && !confirmExit()) {
         event->ignore();

@@ -1,6 +1,6 @@
 // The ticks: the current time, the elapsed battle time, the placement countdown
 // and automatic placement, and the read-back of typed times.
-#include "app/form1.h"
+#include "app/main_window.h"
 
 #include "app/control_writes.h"
 #include "app/notice_beep.h"
@@ -24,7 +24,7 @@ constexpr int InformationSound = 3;
 
 } // namespace
 
-void Form1::Timer1_Timer()
+void MainWindow::onClockTick()
 {
     // A placement notice waits for the player inside a tick; a tick that comes
     // meanwhile would find UserInputArmed down and re-arm the due post instead of
@@ -36,13 +36,13 @@ void Form1::Timer1_Timer()
     m_tickRunning = true;
 
     const int nowA = currentClockMinutes();
-    Label6->setText(currentTimeHHMM());
+    clockCaption->setText(currentTimeHHMM());
     m_board.elapsedEditArmed = false;
     const int nowB = currentClockMinutes();
     advanceElapsed(nowB);
     for (int s = 0; s < SlotCount; ++s)
         setPostTooltip(s, m_board.posts[s].placeArmed ? placementTooltip(m_board.posts[s].placeMinute, nowA) : QString());
-    if (Check1->isChecked())
+    if (autoPlaceCheck->isChecked())
         placeDuePosts(nowB);
     accrueScores(currentClockMinutes());
     m_board.elapsedEditArmed = true;
@@ -50,19 +50,19 @@ void Form1::Timer1_Timer()
     m_tickRunning = false;
 }
 
-void Form1::advanceElapsed(int now)
+void MainWindow::advanceElapsed(int now)
 {
     if (!m_board.elapsedValid || m_board.lastTickMinute == now)
         return;
     const int d = minutesSince(m_board.lastTickMinute, now);
     m_board.elapsedMinutes = qMin(ElapsedLimit, m_board.elapsedMinutes + d);
     m_board.lastTickMinute = now;
-    Text2->setText(formatMinutesHHMM(m_board.elapsedMinutes));
-    Label6->setText(formatMinutesHHMM(now));
-    nokori_time();
+    elapsedBox->setText(formatMinutesHHMM(m_board.elapsedMinutes));
+    clockCaption->setText(formatMinutesHHMM(now));
+    updateForecast();
 }
 
-void Form1::placeDuePosts(int now)
+void MainWindow::placeDuePosts(int now)
 {
     for (int s = 0; s < SlotCount; ++s) {
         if (!m_board.posts[s].placeArmed || statusKind(m_board.posts[s].status) != StatusKind::Awaiting)
@@ -71,47 +71,47 @@ void Form1::placeDuePosts(int now)
             continue;
         m_board.posts[s].placeMinute = 0;
         m_board.posts[s].placeArmed = false;
-        hyouji_change(s, true, Qt::NoButton);
-        if (!Check2->isChecked())
+        changePost(s, true, Qt::NoButton);
+        if (!noticeBoxCheck->isChecked())
             noticeBeep(InformationSound);
     }
 }
 
-void Form1::Text2_Change()
+void MainWindow::onElapsedBoxEdited()
 {
     if (!m_board.elapsedEditArmed)
         return;
-    Timer3->start();
+    elapsedEditWait->start();
     m_board.elapsedValid = false;
-    nokori_time();
+    updateForecast();
 }
 
-void Form1::Timer3_Timer()
+void MainWindow::readTypedElapsedTime()
 {
-    Timer3->stop();
+    elapsedEditWait->stop();
     m_board.elapsedEditArmed = false;
     if (!m_board.elapsedValid) {
-        const QString typed = Text2->text();
+        const QString typed = elapsedBox->text();
         m_board.elapsedMinutes = 0;
-        Text2->setText(QStringLiteral("00:00"));
+        elapsedBox->setText(QStringLiteral("00:00"));
         if (const auto minutes = readElapsedText(typed)) {
             m_board.elapsedMinutes = *minutes;
             m_board.elapsedValid = true;
-            Text2->setText(formatMinutesHHMM(m_board.elapsedMinutes));
+            elapsedBox->setText(formatMinutesHHMM(m_board.elapsedMinutes));
         }
     }
-    nokori_time();
+    updateForecast();
     m_board.elapsedEditArmed = true;
 }
 
-void Form1::Timer2_Timer()
+void MainWindow::readTypedPlacementTimes()
 {
     const int now = currentClockMinutes();
-    Timer2->stop();
+    placementEditWait->stop();
     for (int s = 0; s < SlotCount; ++s) {
         if (statusKind(m_board.posts[s].status) != StatusKind::Awaiting)
             continue;
-        QLineEdit *box = posts[s].Text1;
+        QLineEdit *box = posts[s].timeBox;
         if (!m_board.posts[s].placeArmed) {
             m_board.posts[s].placeMinute = 0;
             if (const auto minute = readPlacementText(box->text())) {

@@ -1,6 +1,6 @@
 // Battle results: the score boxes and their entry, settling and accrual, and the
 // forecast of the end of the battle that reads them.
-#include "app/form1.h"
+#include "app/main_window.h"
 
 #include "app/control_writes.h"
 #include "board/post_display.h"
@@ -18,82 +18,82 @@
 
 namespace vantor {
 
-QLineEdit *Form1::scoreBox(Army army) const
+QLineEdit *MainWindow::scoreBox(Army army) const
 {
-    return army == Army::West ? Text3 : Text4;
+    return army == Army::West ? westScoreBox : eastScoreBox;
 }
 
-void Form1::writeScoreQuietly(QLineEdit *box, const QString &text)
+void MainWindow::writeScoreQuietly(QLineEdit *box, const QString &text)
 {
     m_board.scoreChangeSuppressed = true;
     box->setText(text);
     m_board.scoreChangeSuppressed = false;
 }
 
-void Form1::Check3_Click()
+void MainWindow::onBattleResultsToggled()
 {
-    const bool on = Check3->isChecked();
-    Text3->setEnabled(on);
-    Text4->setEnabled(on);
+    const bool on = battleResultsCheck->isChecked();
+    westScoreBox->setEnabled(on);
+    eastScoreBox->setEnabled(on);
     m_board.scoresSettled = on;
     if (on)
         m_board.scoreAccrualMinute = currentClockMinutes();
-    for (int c = 4; c <= 9; ++c)
-        Command[c]->setEnabled(on);
-    Frame4->setVisible(on);
+    for (QPushButton *button : scoreStepButtons)
+        button->setEnabled(on);
+    forecastFrame->setVisible(on);
     if (on)
-        nokori_time();
+        updateForecast();
 }
 
-void Form1::Check1_Click()
+void MainWindow::onAutoPlaceToggled()
 {
     // Every change of the automatic switch leaves the notice box unticked.
-    Check2->setEnabled(Check1->isChecked());
-    Check2->setChecked(false);
+    noticeBoxCheck->setEnabled(autoPlaceCheck->isChecked());
+    noticeBoxCheck->setChecked(false);
 }
 
-void Form1::scoreButtonDown(ScoreStep step, Qt::MouseButton button)
+void MainWindow::scoreButtonDown(ScoreStep step, Qt::MouseButton button)
 {
-    if (!Check3->isChecked())
+    if (!battleResultsCheck->isChecked())
         return;
     QLineEdit *box = scoreBox(step.army);
     box->setText(steppedScore(box->text(), step.points, button));
 }
 
-void Form1::award(QLineEdit *box, int points)
+void MainWindow::award(QLineEdit *box, int points)
 {
-    if (!Check3->isChecked())
+    if (!battleResultsCheck->isChecked())
         return;
     writeScoreQuietly(box, awardedScore(box->text(), points));
-    nokori_time();
+    updateForecast();
 }
 
-void Form1::scoreChanged()
+void MainWindow::onScoreBoxEdited()
 {
     if (m_board.scoreChangeSuppressed)
         return;
     m_board.scoresSettled = false;
-    Timer4->start();
-    nokori_time();
+    scoreSettleWait->start();
+    updateForecast();
 }
 
-void Form1::Timer4_Timer()
+void MainWindow::settleTypedScores()
 {
-    Timer4->stop();
-    if (!Check3->isChecked())
+    scoreSettleWait->stop();
+    if (!battleResultsCheck->isChecked())
         return;
     m_board.scoresSettled = true;
     clampScores();
-    nokori_time();
+    updateForecast();
 }
 
-bool Form1::clampScores()
+bool MainWindow::clampScores()
 {
     // Each write is an ordinary edit: it unsettles the scores and runs the
     // box's change reaction before the next clamp.
     bool changed = false;
     for (auto clamp : {&flooredScore, &boundedScore}) {
-        for (QLineEdit *box : {Text3, Text4}) {
+        for (QLineEdit *box : {westScoreBox, eastScoreBox}) {
             if (const auto text = clamp(box->text()); text && *text != box->text()) {
                 box->setText(*text);
                 changed = true;
@@ -103,44 +103,44 @@ bool Form1::clampScores()
     return changed;
 }
 
-void Form1::accrueScores(int now)
+void MainWindow::accrueScores(int now)
 {
-    if (!Check3->isChecked() || !m_board.scoresSettled || m_board.scoreAccrualMinute == now)
+    if (!battleResultsCheck->isChecked() || !m_board.scoresSettled || m_board.scoreAccrualMinute == now)
         return;
     const int minutes = minutesSince(m_board.scoreAccrualMinute, now);
     m_board.scoreChangeSuppressed = true;
-    Text3->setText(accruedScore(Text3->text(), numericValue(Label12->text()), minutes));
-    Text4->setText(accruedScore(Text4->text(), numericValue(Label13->text()), minutes));
+    westScoreBox->setText(accruedScore(westScoreBox->text(), numericValue(westRateCaption->text()), minutes));
+    eastScoreBox->setText(accruedScore(eastScoreBox->text(), numericValue(eastRateCaption->text()), minutes));
     m_board.scoreAccrualMinute = currentClockMinutes();
     m_board.scoreChangeSuppressed = false;
 }
 
-void Form1::nokori_time()
+void MainWindow::updateForecast()
 {
-    if (!Check3->isChecked())
+    if (!battleResultsCheck->isChecked())
         return;
     const int now = currentClockMinutes();
-    setBackground(Frame4, QColor(NeutralGrey));
-    setBackground(Label14, QColor(NeutralGrey));
-    Label14->setText(QStringLiteral("--:--"));
+    setBackground(forecastFrame, QColor(NeutralGrey));
+    setBackground(forecastCaption, QColor(NeutralGrey));
+    forecastCaption->setText(QStringLiteral("--:--"));
     EndForecast forecast = waitingForecast();
 
     clampScores();
-    const bool ready = Check3->isChecked() && m_board.scoresSettled && m_board.elapsedValid;
+    const bool ready = battleResultsCheck->isChecked() && m_board.scoresSettled && m_board.elapsedValid;
     if (ready) {
-        forecast = evaluateEnd(EndInputs{numericValue(Text3->text()), numericValue(Text4->text()),
-                                         numericValue(Label12->text()), numericValue(Label13->text()),
+        forecast = evaluateEnd(EndInputs{numericValue(westScoreBox->text()), numericValue(eastScoreBox->text()),
+                                         numericValue(westRateCaption->text()), numericValue(eastRateCaption->text()),
                                          m_board.elapsedMinutes, now});
-        Label14->setText(forecast.caption);
+        forecastCaption->setText(forecast.caption);
         const QColor colour = forecast.winner == Winner::None
                                   ? QColor(NeutralGrey)
                                   : armyColour(forecast.winner == Winner::West ? Army::West : Army::East,
                                                StatusKind::Present, factions().Colours);
-        setBackground(Frame4, colour);
-        setBackground(Label14, colour);
+        setBackground(forecastFrame, colour);
+        setBackground(forecastCaption, colour);
     }
-    Frame4->setToolTip(forecast.message);
-    Label14->setToolTip(forecast.message);
+    forecastFrame->setToolTip(forecast.message);
+    forecastCaption->setToolTip(forecast.message);
 }
 
 } // namespace vantor
