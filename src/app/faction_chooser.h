@@ -31,12 +31,12 @@ public:
     // default colours, no restoration.
     void resetToStart();
 
-    QListWidget *factionLists[2]{};
+    QListWidget *factionLists[2]{}; // West, East
     QGroupBox *westFrame = nullptr;
     QGroupBox *eastFrame = nullptr;
     QGroupBox *schemeFrame = nullptr;
     QCheckBox *restorationCheck = nullptr;
-    QRadioButton *schemeOptions[2]{};
+    QRadioButton *schemeOptions[2]{}; // default colours, the great battle's colours
     QPushButton *okButton = nullptr;
     QLabel *titleCaption = nullptr;
 

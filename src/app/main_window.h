@@ -1,16 +1,21 @@
-// The main window. It owns the BattleBoard and every control that shows it, and
-// keeps the board's handlers under the names they have always had: the post hub
-// changePost, the forecast updateForecast, the four timers, the change reactions
-// of the boxes and the menu commands. Each handler reads controls, asks the rules
-// in board/, clock/, score/ and report/, and writes controls back.
+// The main window. It owns the BattleBoard and every control that shows it. Every
+// change of a post goes through the post hub changePost, and every change that
+// can move the end of the battle ends in updateForecast. Each handler reads
+// controls, asks the rules in board/, clock/, score/ and report/, and writes
+// controls back.
 //
-// The sources are split by concern: form1.cpp builds the window, form1_posts.cpp
-// the posts and their mouse input, form1_clock.cpp the ticks and typed times,
-// form1_scores.cpp the battle results and the forecast, form1_commands.cpp the
-// start, reset, menus, export and exit.
+// The sources are split by concern:
+//   main_window.cpp           building the controls and menus, routing mouse presses
+//   main_window_posts.cpp     the post hub, schedules, points, the balance bar, post input
+//   main_window_clock.cpp     the clock tick, elapsed time, automatic placement, and
+//                             reading typed times back after their waits
+//   main_window_scores.cpp    battle results: step buttons, awards, the settle wait,
+//                             accrual, and the forecast
+//   main_window_commands.cpp  building the board, reset, faction choice, display
+//                             switch, clipboard report, About box, exit
 //
-// Guard flags of the board (UserInputArmed, Text2ChangeArmed,
-// ScoreChangeSuppressed) fence the program's own writes: a write to a box runs
+// The board's guard flags (userInputArmed, elapsedEditArmed,
+// scoreChangeSuppressed) fence the program's own writes: a write to a box runs
 // its change reaction at once, inside the writer, and the reaction looks at the
 // flag first.
 #pragma once
@@ -73,7 +78,9 @@ public:
     // The window's controls exist from the first call on.
     void buildBoard();
 
-    void changePost(int Index, bool FromTimer, Qt::MouseButton Button);
+    // Steps the post by the button (Qt::NoButton steps forward) unless the step is
+    // disarmed, then redraws it and everything that follows from it.
+    void changePost(int slot, bool fromTimer, Qt::MouseButton button);
     void updateForecast();
 
     void onClockTick();
@@ -82,9 +89,9 @@ public:
     void settleTypedScores();
 
     void resetBoard(); // 初期化 without asking
-    void copyReport(); // clipboard report
-    void switchDisplayMode(); // display mode
-    void resetCommand();
+    void copyReport();
+    void switchDisplayMode();
+    void resetCommand(); // asks first
     void chooseFactions();
     void exitCommand();
     void showAbout();
@@ -130,7 +137,7 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    // Window construction (form1.cpp)
+    // Window construction (main_window.cpp)
     void buildWindowOnce();
     void buildControls();
     void buildTopStrip(QWidget *client);
@@ -140,30 +147,29 @@ private:
     void watchMouse(QWidget *control, int slot, bool statusLabel);
     void keepMenuShortcuts(QLineEdit *box);
 
-    // Board set-up (form1_commands.cpp)
+    // Board set-up (main_window_commands.cpp)
     void resetPost(int slot, Army army);
-    void applyDisplayMode();
     bool confirmExit();
 
-    // Posts (form1_posts.cpp)
+    // Posts (main_window_posts.cpp)
     void postMouseDown(int slot, Qt::MouseButton button);
     void postDoubleClick(int slot, bool statusLabel);
-    void onTimeBoxEdited(int Index);
+    void onTimeBoxEdited(int slot);
     void showPostNames(int slot, Army holder);
     void setPostTooltip(int slot, const QString &text);
     void setPostImage(int slot, int index);
     void restoreSchedule(int slot, int now);
     void freshSchedule(int slot);
-    void creditPoints(int slot, PostStatus status, Qt::MouseButton Button);
+    void creditPoints(int slot, PostStatus status, Qt::MouseButton button);
     void redrawBalance();
     void showPlacementNotice(int slot, Army holder);
     void placeDuePosts(int now);
 
-    // Clock (form1_clock.cpp)
+    // Clock (main_window_clock.cpp)
     void advanceElapsed(int now);
     void onElapsedBoxEdited();
 
-    // Battle results (form1_scores.cpp)
+    // Battle results (main_window_scores.cpp)
     void onBattleResultsToggled();
     void onAutoPlaceToggled();
     struct ScoreStep {
@@ -182,7 +188,7 @@ private:
 
     BattleBoard m_board;
     std::unique_ptr<FactionChooser> m_chooser;
-    std::array<QImage, 6> tagPictures; // hidden picture holders: two emblems, four status icons
+    std::array<QImage, 6> tagPictures; // the two emblems, then the four status icons
     struct MouseTarget {
         int slot;
         bool statusLabel;

@@ -27,7 +27,7 @@ constexpr int InformationSound = 3;
 void MainWindow::onClockTick()
 {
     // A placement notice waits for the player inside a tick; a tick that comes
-    // meanwhile would find UserInputArmed down and re-arm the due post instead of
+    // meanwhile would find userInputArmed down and re-arm the due post instead of
     // placing it. It is skipped: the next tick catches up, since the elapsed time,
     // the countdowns and the due window all work from minute differences, and the
     // waiting tick accrues up to the minute its notices were closed.

@@ -18,15 +18,14 @@
 
 namespace vantor {
 
-void MainWindow::changePost(int Index, bool FromTimer, Qt::MouseButton Button)
+void MainWindow::changePost(int s, bool fromTimer, Qt::MouseButton button)
 {
-    const int s = Index;
     PostControls &p = posts[s];
     PostState &post = m_board.posts[s];
     const int now = currentClockMinutes();
     int stepped = post.status;
     if (m_board.userInputArmed)
-        stepped = steppedStatus(stepped, Button);
+        stepped = steppedStatus(stepped, button);
     m_board.userInputArmed = false;
     post.status = PostStatus(wrappedStatus(stepped));
     const PostStatus status = post.status;
@@ -41,7 +40,7 @@ void MainWindow::changePost(int Index, bool FromTimer, Qt::MouseButton Button)
 
     switch (look.kind) {
     case StatusKind::Present:
-        if (!FromTimer && Button != Qt::RightButton)
+        if (!fromTimer && button != Qt::RightButton)
             post.savedSchedule = SavedSchedule{p.timeBox->text(), post.placeMinute, post.placeArmed};
         [[fallthrough]];
     case StatusKind::Fighting:
@@ -53,7 +52,7 @@ void MainWindow::changePost(int Index, bool FromTimer, Qt::MouseButton Button)
         break;
     case StatusKind::Awaiting:
         p.timeBox->setEnabled(true);
-        if (post.savedSchedule && Button == Qt::RightButton)
+        if (post.savedSchedule && button == Qt::RightButton)
             restoreSchedule(s, now);
         else
             freshSchedule(s);
@@ -64,10 +63,10 @@ void MainWindow::changePost(int Index, bool FromTimer, Qt::MouseButton Button)
     setPostImage(s, look.tagIndex);
 
     if (look.kind == StatusKind::Present) {
-        if (FromTimer && noticeBoxCheck->isChecked())
+        if (fromTimer && noticeBoxCheck->isChecked())
             showPlacementNotice(s, look.namesFrom);
     } else {
-        creditPoints(s, status, Button);
+        creditPoints(s, status, button);
     }
 
     redrawBalance();
@@ -131,11 +130,11 @@ void MainWindow::freshSchedule(int slot)
     setPostTooltip(slot, QStringLiteral("01:00後に配置"));
 }
 
-void MainWindow::creditPoints(int slot, PostStatus status, Qt::MouseButton Button)
+void MainWindow::creditPoints(int slot, PostStatus status, Qt::MouseButton button)
 {
     if (!battleResultsCheck->isChecked())
         return;
-    if (const auto change = mainGeneralScoreChange(slot, status, Button)) {
+    if (const auto change = mainGeneralScoreChange(slot, status, button)) {
         QLineEdit *box = scoreBox(change->army);
         writeScoreQuietly(box, awardedScore(box->text(), change->points));
     }
@@ -176,15 +175,15 @@ void MainWindow::postDoubleClick(int slot, bool statusLabel)
     changePost(slot, false, statusLabel ? Qt::NoButton : m_board.lastMouseButton);
 }
 
-void MainWindow::onTimeBoxEdited(int Index)
+void MainWindow::onTimeBoxEdited(int slot)
 {
     if (!m_board.userInputArmed)
         return;
-    m_board.posts[Index].placeMinute = 0;
-    m_board.posts[Index].placeArmed = false;
-    setBold(posts[Index].timeBox, false);
+    m_board.posts[slot].placeMinute = 0;
+    m_board.posts[slot].placeArmed = false;
+    setBold(posts[slot].timeBox, false);
     restartTimer(placementEditWait);
-    setPostTooltip(Index, QString());
+    setPostTooltip(slot, QString());
 }
 
 } // namespace vantor

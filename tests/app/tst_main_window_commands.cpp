@@ -57,7 +57,7 @@ QStringList boardLooks(MainWindowHarness &h)
     return looks;
 }
 
-enum class Use { Button, MenuItem, KeyInText2, KeyInTimeBox };
+enum class Use { Button, MenuItem, KeyInElapsedBox, KeyInTimeBox };
 
 void trigger(Use use, QPushButton *button, QAction *item, Qt::Key key)
 {
@@ -68,7 +68,7 @@ void trigger(Use use, QPushButton *button, QAction *item, Qt::Key key)
     case Use::MenuItem:
         item->trigger();
         break;
-    case Use::KeyInText2:
+    case Use::KeyInElapsedBox:
     case Use::KeyInTimeBox:
         // The keyboard delivers to the box that has the focus, so the box is
         // asked first whether it wants the key for its own undo or copy.
@@ -96,7 +96,7 @@ private slots:
         QTest::addColumn<int>("uses");
         const std::pair<Use, const char *> uses[] = {{Use::Button, "displaySwitchButton"},
                                                      {Use::MenuItem, "menu item"},
-                                                     {Use::KeyInText2, "Ctrl+Z in elapsedBox"},
+                                                     {Use::KeyInElapsedBox, "Ctrl+Z in elapsedBox"},
                                                      {Use::KeyInTimeBox, "Ctrl+Z in a time box"}};
         for (const auto &[use, name] : uses)
             for (int n = 1; n <= 3; ++n)
@@ -111,8 +111,8 @@ private slots:
         showActive(h);
         h.window->changePost(4, false, Qt::LeftButton);
         h.window->changePost(4, false, Qt::LeftButton); // the time box of post 4 takes input
-        QLineEdit *box = use == Use::KeyInText2 ? h.window->elapsedBox : h.post(4).timeBox;
-        if (use == Use::KeyInText2 || use == Use::KeyInTimeBox) {
+        QLineEdit *box = use == Use::KeyInElapsedBox ? h.window->elapsedBox : h.post(4).timeBox;
+        if (use == Use::KeyInElapsedBox || use == Use::KeyInTimeBox) {
             focusBox(box);
             box->end(false);
             QTest::keyClicks(box, QStringLiteral("7"));
@@ -253,7 +253,7 @@ private slots:
         QTest::addColumn<Use>("use");
         QTest::newRow("copyReportButton") << Use::Button;
         QTest::newRow("menu item") << Use::MenuItem;
-        QTest::newRow("Ctrl+C in elapsedBox") << Use::KeyInText2;
+        QTest::newRow("Ctrl+C in elapsedBox") << Use::KeyInElapsedBox;
     }
 
     void exportOfAFreshBoard()
@@ -262,7 +262,7 @@ private slots:
         MainWindowHarness h(9, 5);
         showActive(h);
         QGuiApplication::clipboard()->setText(QStringLiteral("old"));
-        if (use == Use::KeyInText2) {
+        if (use == Use::KeyInElapsedBox) {
             focusBox(h.window->elapsedBox);
             h.window->elapsedBox->selectAll();
         }
