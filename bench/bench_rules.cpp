@@ -24,9 +24,9 @@ namespace {
 constexpr int Batches = 201;
 constexpr int Calls = 2000;
 
-std::array<int, SlotListSize> statusesFor(int i)
+std::array<int, SlotCount> statusesFor(int i)
 {
-    std::array<int, SlotListSize> statuses{};
+    std::array<int, SlotCount> statuses{};
     for (int s = 0; s < SlotCount; ++s)
         statuses[s] = (i + s * 7) % 6;
     return statuses;
@@ -56,7 +56,7 @@ int main()
     header("Rules alone");
     report("postLook", perCall([](int i) { keep(postLook(i % SlotCount, i % 6, ColourScheme(i & 1))); }, Batches, Calls));
 
-    std::vector<std::array<int, SlotListSize>> boards;
+    std::vector<std::array<int, SlotCount>> boards;
     for (int i = 0; i < 64; ++i)
         boards.push_back(statusesFor(i));
     report("ratesFromStatuses", perCall([&](int i) { keep(ratesFromStatuses(boards[i % 64])); }, Batches, Calls));

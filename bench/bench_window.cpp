@@ -3,7 +3,7 @@
 // clock and answered boxes, so every run does the same work.
 #include "bench_timing.h"
 
-#include "support/form1_harness.h"
+#include "support/main_window_harness.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -11,7 +11,7 @@
 
 using namespace vantor;
 using namespace vantor::bench;
-using vantor::testing::Form1Harness;
+using vantor::testing::MainWindowHarness;
 
 namespace {
 
@@ -19,19 +19,19 @@ constexpr int Batches = 101;
 
 // Left presses step every post round the ring; every fourth round is a right
 // press that steps back.
-void pressNext(Form1 &form, int i)
+void pressNext(MainWindow &window, int i)
 {
-    form.hyouji_change(i % SlotCount, 0, (i / SlotCount) % 4 == 3 ? RightButton : 1);
+    window.changePost(i % SlotCount, false, (i / SlotCount) % 4 == 3 ? Qt::RightButton : Qt::LeftButton);
 }
 
-void armEveryPost(Form1Harness &h)
+void armEveryPost(MainWindowHarness &h)
 {
     h.clock.set(12, 0);
-    h.form->Command1_Click();
-    h.form->Check3->setChecked(true);
+    h.window->resetBoard();
+    h.window->battleResultsCheck->setChecked(true);
     for (int s = 0; s < SlotCount; ++s) {
-        h.form->hyouji_change(s, 0, 1);
-        h.form->hyouji_change(s, 0, 1);
+        h.window->changePost(s, false, Qt::LeftButton);
+        h.window->changePost(s, false, Qt::LeftButton);
     }
     QCoreApplication::sendPostedEvents();
 }
@@ -43,40 +43,40 @@ int main(int argc, char *argv[])
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    Form1Harness h;
-    Form1 &form = *h.form;
-    form.show();
-    if (!QTest::qWaitForWindowExposed(&form))
+    MainWindowHarness h;
+    MainWindow &window = *h.window;
+    window.show();
+    if (!QTest::qWaitForWindowExposed(&window))
         return 1;
 
     header(qPrintable(QStringLiteral("Window handlers (%1)").arg(QGuiApplication::platformName())));
-    report("hyouji_change, 戦果表示 off", perCall([&](int i) { pressNext(form, i); }, Batches, 180));
-    report("hyouji_change and its repaint, 戦果表示 off", perCall(
+    report("changePost, 戦果表示 off", perCall([&](int i) { pressNext(window, i); }, Batches, 180));
+    report("changePost and its repaint, 戦果表示 off", perCall(
                                                              [&](int i) {
-                                                                 pressNext(form, i);
+                                                                 pressNext(window, i);
                                                                  QCoreApplication::sendPostedEvents();
                                                              },
                                                              Batches, 180));
-    form.Check3->setChecked(true);
-    report("hyouji_change, 戦果表示 on", perCall([&](int i) { pressNext(form, i); }, Batches, 180));
-    report("hyouji_change and its repaint, 戦果表示 on", perCall(
+    window.battleResultsCheck->setChecked(true);
+    report("changePost, 戦果表示 on", perCall([&](int i) { pressNext(window, i); }, Batches, 180));
+    report("changePost and its repaint, 戦果表示 on", perCall(
                                                             [&](int i) {
-                                                                pressNext(form, i);
+                                                                pressNext(window, i);
                                                                 QCoreApplication::sendPostedEvents();
                                                             },
                                                             Batches, 180));
-    report("nokori_time, 戦果表示 on", perCall([&](int) { form.nokori_time(); }, Batches, 500));
+    report("updateForecast, 戦果表示 on", perCall([&](int) { window.updateForecast(); }, Batches, 500));
 
     armEveryPost(h);
-    report("Timer1_Timer, 18 posts armed, same minute", perCall([&](int) { form.Timer1_Timer(); }, Batches, 100));
-    report("Timer1_Timer, 18 posts armed, minute advanced", perCall(
+    report("onClockTick, 18 posts armed, same minute", perCall([&](int) { window.onClockTick(); }, Batches, 100));
+    report("onClockTick, 18 posts armed, minute advanced", perCall(
                                                                 [&](int) {
                                                                     h.clock.advanceMinutes(1);
-                                                                    form.Timer1_Timer();
+                                                                    window.onClockTick();
                                                                 },
                                                                 Batches, 50, [&] { armEveryPost(h); }));
-    report("Command2_Click (clipboard export)", perCall([&](int) { form.Command2_Click(); }, Batches, 20));
-    report("Command3_Click (display switch)", perCall([&](int) { form.Command3_Click(); }, Batches, 30));
-    report("Command1_Click (初期化)", perCall([&](int) { form.Command1_Click(); }, Batches, 10));
+    report("copyReport (clipboard export)", perCall([&](int) { window.copyReport(); }, Batches, 20));
+    report("switchDisplayMode (display switch)", perCall([&](int) { window.switchDisplayMode(); }, Batches, 30));
+    report("resetBoard (初期化)", perCall([&](int) { window.resetBoard(); }, Batches, 10));
     return 0;
 }

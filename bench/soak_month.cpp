@@ -3,7 +3,7 @@
 // every event, and prints the resident memory at the end of every day.
 //   soak [--seed N] [--days N]
 #include "soak/soak_player.h"
-#include "support/form1_harness.h"
+#include "support/main_window_harness.h"
 
 #include <QApplication>
 #include <QFile>
@@ -43,8 +43,8 @@ int main(int argc, char *argv[])
     std::printf("soak: seed %llu, %d simulated days\n", static_cast<unsigned long long>(seed), days);
     std::fflush(stdout);
 
-    vantor::testing::Form1Harness h(9, 0);
-    h.form->show();
+    vantor::testing::MainWindowHarness h(9, 0);
+    h.window->show();
     vantor::soak::SoakPlayer player(h, seed);
     qint64 firstDayKiB = 0;
     for (int day = 1; day <= days; ++day) {

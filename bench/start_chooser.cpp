@@ -3,7 +3,7 @@
 // controls built first. Ends after the chooser's first painted frame.
 #include "start_marks.h"
 
-#include "app/form2.h"
+#include "app/faction_chooser.h"
 #include "app/desktop_look.h"
 
 #include <QApplication>
@@ -16,7 +16,7 @@ int main(int argc, char *argv[])
     marks.mark("application");
     vantor::setUpDesktopLook(app);
     marks.mark("desktop-look");
-    vantor::Form2 chooser;
+    vantor::FactionChooser chooser;
     marks.mark("chooser-built");
     vantor::bench::FirstEvent firstFrame(marks, "chooser-painted", QEvent::Paint, vantor::bench::anyWindow, vantor::bench::endNow);
     chooser.installEventFilter(&firstFrame);

@@ -3,8 +3,8 @@
 // the main window's first painted frame, after which the program ends.
 #include "start_marks.h"
 
-#include "app/form1.h"
-#include "app/form2.h"
+#include "app/main_window.h"
+#include "app/faction_chooser.h"
 #include "app/desktop_look.h"
 
 #include <QApplication>
@@ -17,23 +17,23 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     marks.mark("application");
     using vantor::bench::FirstEvent;
-    const auto isChooser = [](QWidget *w) { return qobject_cast<vantor::Form2 *>(w) != nullptr; };
-    const auto isBoard = [](QWidget *w) { return qobject_cast<vantor::Form1 *>(w) != nullptr; };
-    vantor::Form1 *board = nullptr;
+    const auto isChooser = [](QWidget *w) { return qobject_cast<vantor::FactionChooser *>(w) != nullptr; };
+    const auto isBoard = [](QWidget *w) { return qobject_cast<vantor::MainWindow *>(w) != nullptr; };
+    vantor::MainWindow *board = nullptr;
     FirstEvent chooserShown(marks, "chooser-shown", QEvent::Show, isChooser);
     FirstEvent chooserPainted(marks, "chooser-painted", QEvent::Paint, isChooser,
-                              [&board] { board->chooser().Command1->click(); });
+                              [&board] { board->chooser().okButton->click(); });
     FirstEvent boardPainted(marks, "window-painted", QEvent::Paint, isBoard, vantor::bench::endNow);
     for (QObject *watcher : {&chooserShown, &chooserPainted, &boardPainted})
         app.installEventFilter(watcher);
     vantor::setUpDesktopLook(app);
     marks.mark("desktop-look");
 
-    vantor::Form1 window;
+    vantor::MainWindow window;
     board = &window;
-    marks.mark("form1-built");
-    window.Form_Load();
-    marks.mark("form-load-done");
+    marks.mark("window-built");
+    window.buildBoard();
+    marks.mark("board-built");
     window.show();
     const int result = app.exec();
     marks.print();

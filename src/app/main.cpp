@@ -1,4 +1,4 @@
-#include "app/form1.h"
+#include "app/main_window.h"
 #include "app/desktop_look.h"
 
 #include <QApplication>
@@ -8,8 +8,8 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     vantor::setUpDesktopLook(app);
 
-    vantor::Form1 window;
-    window.Form_Load();
+    vantor::MainWindow window;
+    window.buildBoard();
     window.show();
     window.activateWindow();
     return app.exec();

@@ -4,7 +4,7 @@
 
 namespace vantor {
 
-Rates ratesFromStatuses(const std::array<int, SlotListSize> &statuses)
+Rates ratesFromStatuses(const std::array<int, SlotCount> &statuses)
 {
     int takenWest = 0;
     int takenEast = 0;

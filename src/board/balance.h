@@ -19,7 +19,7 @@ struct Rates {
 
 // The weights of the posts each army has taken from the other, less those it
 // has lost; at most one of the two is above 0 and neither passes 21.
-Rates ratesFromStatuses(const std::array<int, SlotListSize> &statuses);
+Rates ratesFromStatuses(const std::array<int, SlotCount> &statuses);
 
 // West cells fill from the left, East cells from the right; the rest stay grey.
 std::array<QColor, BalanceCells> balanceCells(Rates rates, ColourScheme scheme);

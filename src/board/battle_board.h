@@ -1,59 +1,75 @@
-// The state behind the main window: every per-post list has nineteen entries, one
-// per slot and entry 18 that belongs to no post; every name table has nineteen rows
-// of three columns (main general, vice general, never filled). The window's own
+// The state behind the main window: one record per post and the battle-wide
+// bookkeeping of the clock, the scores and the guard flags. The window's own
 // controls show this state; the rules that change it live beside this header.
 #pragma once
 
+#include "board/display_mode.h"
 #include "board/post_status.h"
 
 #include <QString>
+#include <QtCore/qnamespace.h>
 #include <array>
+#include <optional>
 
 namespace vantor {
 
-using SlotInts = std::array<int, SlotListSize>;
-using SlotTexts = std::array<QString, SlotListSize>;
-using NameTable = std::array<std::array<QString, 3>, SlotListSize>;
+struct General {
+    QString name;
+    QString details;
+};
+
+// One army's roster at one post.
+struct PostGenerals {
+    General main;
+    General vice;
+};
+
+// The schedule a post kept when its general was placed by hand, for a right
+// click that takes the placement back.
+struct SavedSchedule {
+    QString timeText;
+    int placeMinute = 0;
+    bool placeArmed = false;
+};
+
+struct PostState {
+    PostStatus status = OwnPresent;
+    int placeMinute = 0;     // minute of day the next main general is due
+    bool placeArmed = false; // off while a typed time waits to be read back
+    std::optional<SavedSchedule> savedSchedule;
+    PostGenerals west;
+    PostGenerals east;
+
+    const PostGenerals &generalsOf(Army army) const { return army == Army::West ? west : east; }
+};
 
 struct BattleBoard {
-    NameTable WestGeneralNames;
-    NameTable EastGeneralNames;
-    std::array<QString, 5> StatusWords;
-    SlotInts SlotStatus{};
-    SlotInts PlaceMinute{};
-    SlotInts PlaceArmed{};
-    int UserInputArmed = 0;
-    std::array<QString, 7> MacroTags;
-    int DisplayMode = 0;
-    int ElapsedMinutes = 0;
-    int LastTickMinute = 0;
-    int ElapsedValid = 0;
-    int Text2ChangeArmed = 0;
-    int LastMouseButton = 0;
-    SlotInts SavedFlag{};
-    SlotTexts SavedTimeText;
-    SlotInts SavedPlaceMinute{};
-    SlotInts SavedPlaceArmed{};
-    NameTable WestGeneralInfo;
-    NameTable EastGeneralInfo;
-    int WestRate = 0;
-    int EastRate = 0;
-    int ScoresSettled = 0;
-    int ScoreAccrualMinute = 0;
-    int ScoreChangeSuppressed = 0;
+    std::array<PostState, SlotCount> posts;
+    std::array<QString, 3> statusWords;
+    std::array<QString, 6> macroTags;
+    DisplayMode displayMode = DisplayMode::NamesAndStatus;
+    int elapsedMinutes = 0;
+    int lastTickMinute = 0;
+    bool elapsedValid = false;
+    Qt::MouseButton lastMouseButton = Qt::NoButton;
+    int westRate = 0;
+    int eastRate = 0;
+    bool scoresSettled = false;
+    int scoreAccrualMinute = 0;
 
-    // The schedule a post kept when its general was placed by hand, for a right
-    // click that takes the placement back.
-    void forgetSavedSchedule(int slot)
+    // Guard flags: a program write to a box runs its change reaction at once,
+    // inside the writer, and the reaction looks at its flag first.
+    bool userInputArmed = false;        // post time boxes and the status step
+    bool elapsedEditArmed = false;      // the elapsed-time box
+    bool scoreChangeSuppressed = false; // the score boxes
+
+    std::array<int, SlotCount> statuses() const
     {
-        SavedFlag[slot] = 0;
-        SavedTimeText[slot].clear();
-        SavedPlaceMinute[slot] = 0;
-        SavedPlaceArmed[slot] = 0;
+        std::array<int, SlotCount> all{};
+        for (int s = 0; s < SlotCount; ++s)
+            all[s] = posts[s].status;
+        return all;
     }
-
-    const NameTable &namesOf(Army army) const { return army == Army::West ? WestGeneralNames : EastGeneralNames; }
-    const NameTable &infoOf(Army army) const { return army == Army::West ? WestGeneralInfo : EastGeneralInfo; }
 };
 
 } // namespace vantor

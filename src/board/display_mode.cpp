@@ -2,24 +2,33 @@
 
 namespace vantor {
 
-int nextDisplayMode(int mode)
+DisplayMode nextDisplayMode(DisplayMode mode)
 {
-    return mode >= 2 ? 0 : mode + 1;
+    switch (mode) {
+    case DisplayMode::NamesAndStatus:
+        return DisplayMode::TagsAndEmblems;
+    case DisplayMode::TagsAndEmblems:
+        return DisplayMode::GeneralDetails;
+    case DisplayMode::GeneralDetails:
+        break;
+    }
+    return DisplayMode::NamesAndStatus;
 }
 
-DisplayVisibility displayModeVisibility(int mode)
+DisplayVisibility displayModeVisibility(DisplayMode mode)
 {
     constexpr Shown S = Shown::Show;
     constexpr Shown H = Shown::Hide;
     switch (mode) {
-    case 1:
+    case DisplayMode::TagsAndEmblems:
         // The picture box keeps whatever it had: nothing ever shows it.
         return {S, S, H, S, Shown::Keep, S, H, H, H, H};
-    case 2:
+    case DisplayMode::GeneralDetails:
         return {H, H, H, H, H, H, S, S, S, S};
-    default:
-        return {S, S, S, H, H, H, H, H, H, H};
+    case DisplayMode::NamesAndStatus:
+        break;
     }
+    return {S, S, S, H, H, H, H, H, H, H};
 }
 
 } // namespace vantor

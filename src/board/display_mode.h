@@ -1,20 +1,22 @@
-// The three ways a post can be shown, cycled by the display switch: names and
-// status (0), names with macro tag and emblem (1), general details (2).
+// The three ways a post can be shown, cycled by the display switch.
 #pragma once
 
 namespace vantor {
 
+enum class DisplayMode { NamesAndStatus, TagsAndEmblems, GeneralDetails };
+
 enum class Shown { Keep, Show, Hide };
 
 struct DisplayVisibility {
-    Shown Label1, Label2, Label3, Label7, Picture1, Image1, Label8, Label9, Label10, Label11;
+    Shown mainName, viceName, statusCaption, tagCaption, pictureBox, tagPicture, detailsMainName,
+        mainGeneralDetails, detailsViceName, viceGeneralDetails;
     friend bool operator==(const DisplayVisibility &, const DisplayVisibility &) = default;
 };
 
-int nextDisplayMode(int mode);
+DisplayMode nextDisplayMode(DisplayMode mode);
 
-// What the switch into `mode` shows and hides on every post; mode 0 is also what
-// initialisation leaves.
-DisplayVisibility displayModeVisibility(int mode);
+// What the switch into `mode` shows and hides on every post; NamesAndStatus is
+// also what initialisation leaves.
+DisplayVisibility displayModeVisibility(DisplayMode mode);
 
 } // namespace vantor

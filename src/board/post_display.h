@@ -19,8 +19,8 @@ QColor armyColour(Army army, StatusKind kind, ColourScheme scheme);
 struct PostLook {
     Army namesFrom;      // whose names and information the post shows
     QColor colour;       // frame and its nine coloured controls
-    int statusWordIndex; // into StatusWords: 0 健在, 1 主将戦闘中, 2 主将配置待ち
-    int tagIndex;        // into MacroTags and the picture holders
+    int statusWordIndex; // into statusWords: 0 健在, 1 主将戦闘中, 2 主将配置待ち
+    int tagIndex;        // into macroTags and the tag pictures
     StatusKind kind;     // present, fighting, or awaiting with a placement time
 };
 

@@ -1,7 +1,6 @@
 // The eighteen posts and the ring of six statuses each of them runs through.
 // Slots 0..8 are the West army's posts, 9..17 the East army's in mirrored order:
-// East slot s is the same post as West slot 17 - s. Every per-post list has a
-// nineteenth entry (18) that belongs to no post.
+// East slot s is the same post as West slot 17 - s.
 #pragma once
 
 #include <QString>
@@ -10,7 +9,6 @@
 namespace vantor {
 
 inline constexpr int SlotCount = 18;
-inline constexpr int SlotListSize = 19;
 
 enum class Army { West, East };
 

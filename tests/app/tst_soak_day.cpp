@@ -2,7 +2,7 @@
 // event. The month-long run of the same player is the bench target `soak`.
 #include "app/control_writes.h"
 #include "soak/soak_player.h"
-#include "support/form1_harness.h"
+#include "support/main_window_harness.h"
 
 #include <QtTest>
 
@@ -25,9 +25,9 @@ private slots:
     {
         QFETCH(quint64, seed);
         QFETCH(int, startHour);
-        Form1Harness h(startHour, 0);
-        h.form->show();
-        QVERIFY(QTest::qWaitForWindowExposed(h.form.get()));
+        MainWindowHarness h(startHour, 0);
+        h.window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(h.window.get()));
         soak::SoakPlayer player(h, seed, startHour * 3600);
         const bool held = player.play(soak::SecondsPerDay);
         QVERIFY2(held, qPrintable(QStringLiteral("seed %1: %2").arg(seed).arg(player.fault())));
@@ -41,42 +41,38 @@ private slots:
     {
         QTest::addColumn<int>("damage");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("status off the ring") << 0 << QStringLiteral("SlotStatus[3] = 6");
-        QTest::newRow("spare entry written") << 1 << QStringLiteral("PlaceArmed[18] = 1");
+        QTest::newRow("status off the ring") << 0 << QStringLiteral("status of post 3 = 6");
         QTest::newRow("time box enabled at a present post") << 2 << QStringLiteral("time box of post 0 is enabled");
         QTest::newRow("both armies gaining") << 3 << QStringLiteral("both rates above 0");
         QTest::newRow("bar cell out of step") << 4 << QStringLiteral("bar cell 0");
-        QTest::newRow("input left disarmed") << 5 << QStringLiteral("UserInputArmed = 0");
+        QTest::newRow("input left disarmed") << 5 << QStringLiteral("user input left disarmed");
         QTest::newRow("settled score below 0") << 6 << QStringLiteral("settled score box 3");
         QTest::newRow("forecast without rule") << 7 << QStringLiteral("names no rule");
-        QTest::newRow("vice column filled") << 8 << QStringLiteral("name table cell [4][2]");
     }
 
     void invariantsSeeADamagedBoard()
     {
         QFETCH(int, damage);
         QFETCH(QString, expected);
-        Form1Harness h;
-        h.form->Check3->click();
-        QCOMPARE(soak::brokenInvariant(*h.form), QString());
+        MainWindowHarness h;
+        h.window->battleResultsCheck->click();
+        QCOMPARE(soak::brokenInvariant(*h.window), QString());
         BattleBoard &b = h.board();
         switch (damage) {
-        case 0: b.SlotStatus[3] = 6; break;
-        case 1: b.PlaceArmed[18] = 1; break;
-        case 2: h.post(0).Text1->setEnabled(true); break;
-        case 3: b.WestRate = b.EastRate = 1; break;
-        case 4: setBackground(h.form->Picture4[0], Qt::red); break;
-        case 5: b.UserInputArmed = 0; break;
+        case 0: b.posts[3].status = PostStatus(6); break;
+        case 2: h.post(0).timeBox->setEnabled(true); break;
+        case 3: b.westRate = b.eastRate = 1; break;
+        case 4: setBackground(h.window->balanceBar[0], Qt::red); break;
+        case 5: b.userInputArmed = false; break;
         case 6:
-            b.ScoresSettled = 1;
-            b.ScoreChangeSuppressed = 1;
-            h.form->Text3->setText(QStringLiteral("-5"));
-            b.ScoreChangeSuppressed = 0;
+            b.scoresSettled = true;
+            b.scoreChangeSuppressed = true;
+            h.window->westScoreBox->setText(QStringLiteral("-5"));
+            b.scoreChangeSuppressed = false;
             break;
-        case 7: h.form->Label14->setToolTip(QStringLiteral("x")); break;
-        case 8: b.WestGeneralNames[4][2] = QStringLiteral("x"); break;
+        case 7: h.window->forecastCaption->setToolTip(QStringLiteral("x")); break;
         }
-        const QString broken = soak::brokenInvariant(*h.form);
+        const QString broken = soak::brokenInvariant(*h.window);
         QVERIFY2(broken.contains(expected), qPrintable(broken));
     }
 };

@@ -4,7 +4,7 @@
 
 using namespace vantor;
 
-using Statuses = std::array<int, SlotListSize>;
+using Statuses = std::array<int, SlotCount>;
 
 namespace {
 

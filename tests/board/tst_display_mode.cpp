@@ -9,17 +9,17 @@ class DisplayModeTest : public QObject {
 private slots:
     void cycle_data()
     {
-        QTest::addColumn<int>("mode");
-        QTest::addColumn<int>("next");
-        QTest::newRow("names and status to tags") << 0 << 1;
-        QTest::newRow("tags to details") << 1 << 2;
-        QTest::newRow("details back to names and status") << 2 << 0;
+        QTest::addColumn<DisplayMode>("mode");
+        QTest::addColumn<DisplayMode>("next");
+        QTest::newRow("names and status to tags") << DisplayMode::NamesAndStatus << DisplayMode::TagsAndEmblems;
+        QTest::newRow("tags to details") << DisplayMode::TagsAndEmblems << DisplayMode::GeneralDetails;
+        QTest::newRow("details back to names and status") << DisplayMode::GeneralDetails << DisplayMode::NamesAndStatus;
     }
 
     void cycle()
     {
-        QFETCH(int, mode);
-        QFETCH(int, next);
+        QFETCH(DisplayMode, mode);
+        QFETCH(DisplayMode, next);
         QCOMPARE(nextDisplayMode(mode), next);
         QCOMPARE(nextDisplayMode(nextDisplayMode(nextDisplayMode(mode))), mode);
     }
@@ -28,15 +28,15 @@ private slots:
     // and nothing ever shows the picture box.
     void sharedPlacesNeverShowTwice()
     {
-        for (int mode = 0; mode <= 2; ++mode) {
+        for (DisplayMode mode : {DisplayMode::NamesAndStatus, DisplayMode::TagsAndEmblems, DisplayMode::GeneralDetails}) {
             const DisplayVisibility v = displayModeVisibility(mode);
-            QVERIFY(!(v.Label1 == Shown::Show && v.Label8 == Shown::Show));
-            QVERIFY(!(v.Label2 == Shown::Show && v.Label9 == Shown::Show));
-            QVERIFY(!(v.Label2 == Shown::Show && v.Label10 == Shown::Show));
-            QVERIFY(!(v.Label3 == Shown::Show && v.Label11 == Shown::Show));
-            QVERIFY(!(v.Label3 == Shown::Show && v.Label7 == Shown::Show));
-            QVERIFY(!(v.Label7 == Shown::Show && v.Label11 == Shown::Show));
-            QVERIFY(v.Picture1 != Shown::Show);
+            QVERIFY(!(v.mainName == Shown::Show && v.detailsMainName == Shown::Show));
+            QVERIFY(!(v.viceName == Shown::Show && v.mainGeneralDetails == Shown::Show));
+            QVERIFY(!(v.viceName == Shown::Show && v.detailsViceName == Shown::Show));
+            QVERIFY(!(v.statusCaption == Shown::Show && v.viceGeneralDetails == Shown::Show));
+            QVERIFY(!(v.statusCaption == Shown::Show && v.tagCaption == Shown::Show));
+            QVERIFY(!(v.tagCaption == Shown::Show && v.viceGeneralDetails == Shown::Show));
+            QVERIFY(v.pictureBox != Shown::Show);
         }
     }
 };

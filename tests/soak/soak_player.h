@@ -10,7 +10,7 @@
 
 #include "app/notice_beep.h"
 #include "soak/soak_invariants.h"
-#include "support/form1_harness.h"
+#include "support/main_window_harness.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -34,18 +34,18 @@ inline constexpr qint64 SecondsPerDay = 24 * 60 * 60;
 
 class SoakPlayer {
 public:
-    SoakPlayer(testing::Form1Harness &harness, quint64 seed, int startSecondOfDay = 9 * 3600)
+    SoakPlayer(testing::MainWindowHarness &harness, quint64 seed, int startSecondOfDay = 9 * 3600)
         : h(harness)
-        , form(*harness.form)
+        , window(*harness.window)
         , random(seed)
         , m_startSecond(startSecondOfDay)
     {
         m_notifiers.reserve(m_oneShots.size());
-        watchOneShot(form.Timer2, 0);
-        watchOneShot(form.Timer3, 1);
-        watchOneShot(form.Timer4, 2);
+        watchOneShot(window.placementEditWait, 0);
+        watchOneShot(window.elapsedEditWait, 1);
+        watchOneShot(window.scoreSettleWait, 2);
         h.whileOpen = [this](const PromptRequest &request) { boxOpen(request); };
-        h.choose = [this](Form2 &chooser) { choose(chooser); };
+        h.choose = [this](FactionChooser &chooser) { choose(chooser); };
         setNoticeSoundSink([this](const NoticeSound &) { ++m_beeps; });
         setWallClock();
     }
@@ -86,14 +86,14 @@ public:
     qint64 beeps() const { return m_beeps; }
 
 private:
-    testing::Form1Harness &h;
-    Form1 &form;
+    testing::MainWindowHarness &h;
+    MainWindow &window;
     std::mt19937_64 random;
     qint64 m_startSecond;
     qint64 m_now = 0;                  // simulated seconds since the play began
     qint64 m_wallOffset = 0;           // seconds the wall clock was set forward (or back)
     qint64 m_nextTick = 10;
-    std::array<qint64, 3> m_oneShotStarted{}; // Timer2, Timer3, Timer4
+    std::array<qint64, 3> m_oneShotStarted{}; // placementEditWait, elapsedEditWait, scoreSettleWait
     std::array<QTimer *, 3> m_oneShots{};
     std::vector<QPropertyNotifier> m_notifiers;
     std::deque<QString> m_log;
@@ -157,7 +157,7 @@ private:
     {
         if (m_openBoxes > 0)
             return true;
-        const QString broken = m_eventFault.isEmpty() ? brokenInvariant(form) : m_eventFault;
+        const QString broken = m_eventFault.isEmpty() ? brokenInvariant(window) : m_eventFault;
         if (broken.isEmpty())
             return true;
         m_fault = QStringLiteral("broken after %1:\n  %2\nlast events:\n").arg(after, broken);
@@ -196,24 +196,24 @@ private:
         case -1:
             m_nextTick = m_now + 10;
             ++m_ticks;
-            note(QStringLiteral("Timer1 tick"));
-            form.Timer1_Timer();
+            note(QStringLiteral("clockTick tick"));
+            window.onClockTick();
             // What the event loop would do between ticks: paint requests,
             // layouts and deferred deletions are handled, no timer fires.
             QCoreApplication::sendPostedEvents();
             QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
             break;
         case 0:
-            note(QStringLiteral("Timer2 (placement times read back)"));
-            form.Timer2_Timer();
+            note(QStringLiteral("placementEditWait (placement times read back)"));
+            window.readTypedPlacementTimes();
             break;
         case 1:
-            note(QStringLiteral("Timer3 (elapsed time read back)"));
-            form.Timer3_Timer();
+            note(QStringLiteral("elapsedEditWait (elapsed time read back)"));
+            window.readTypedElapsedTime();
             break;
         case 2:
-            note(QStringLiteral("Timer4 (scores settled)"));
-            form.Timer4_Timer();
+            note(QStringLiteral("scoreSettleWait (scores settled)"));
+            window.settleTypedScores();
             break;
         }
     }
@@ -252,9 +252,9 @@ private:
         else if (kind < 65)
             chooseAward();
         else if (kind < 69)
-            clickCheck(form.Check3, "戦果表示");
+            clickCheck(window.battleResultsCheck, "戦果表示");
         else if (kind < 71)
-            clickCheck(chance(0.5) ? form.Check1 : form.Check2, "notice option");
+            clickCheck(chance(0.5) ? window.autoPlaceCheck : window.noticeBoxCheck, "notice option");
         else if (kind < 75)
             switchDisplay();
         else if (kind < 78)
@@ -280,11 +280,11 @@ private:
 
     Control postControl(int slot)
     {
-        const PostControls &p = form.posts[slot];
+        const PostControls &p = window.posts[slot];
         const std::array<Control, 12> controls{{
-            {p.Frame1, "Frame1"}, {p.Label1, "Label1"}, {p.Label2, "Label2"}, {p.Label3, "Label3"},
-            {p.Label7, "Label7"}, {p.Label8, "Label8"}, {p.Label9, "Label9"}, {p.Label10, "Label10"},
-            {p.Label11, "Label11"}, {p.Image1, "Image1"}, {p.Picture1, "Picture1"}, {p.Text1, "Text1"},
+            {p.frame, "frame"}, {p.mainName, "mainName"}, {p.viceName, "viceName"}, {p.statusCaption, "statusCaption"},
+            {p.tagCaption, "tagCaption"}, {p.detailsMainName, "detailsMainName"}, {p.mainGeneralDetails, "mainGeneralDetails"}, {p.detailsViceName, "detailsViceName"},
+            {p.viceGeneralDetails, "viceGeneralDetails"}, {p.tagPicture, "tagPicture"}, {p.pictureBox, "pictureBox"}, {p.timeBox, "timeBox"},
         }};
         return controls[roll(12)];
     }
@@ -310,7 +310,7 @@ private:
                  .arg(slot)
                  .arg(QLatin1String(control.name))
                  .arg(int(button))
-                 .arg(form.board().SlotStatus[slot])
+                 .arg(int(window.board().posts[slot].status))
                  .arg(control.widget->isVisible() ? QString() : QStringLiteral(", hidden"))
                  .arg(control.widget->isEnabled() ? QString() : QStringLiteral(", disabled")));
     }
@@ -392,16 +392,16 @@ private:
         note(QStringLiteral("type \"%1\" into the time box of post %2 (status %3, %4)")
                  .arg(text)
                  .arg(slot)
-                 .arg(form.board().SlotStatus[slot])
-                 .arg(form.posts[slot].Text1->isEnabled() ? QStringLiteral("enabled") : QStringLiteral("disabled")));
-        typeInto(form.posts[slot].Text1, text);
+                 .arg(int(window.board().posts[slot].status))
+                 .arg(window.posts[slot].timeBox->isEnabled() ? QStringLiteral("enabled") : QStringLiteral("disabled")));
+        typeInto(window.posts[slot].timeBox, text);
     }
 
     void typeElapsed()
     {
         const QString text = chance(0.4) ? QString::number(roll(100)) : timeText();
         note(QStringLiteral("type \"%1\" into the elapsed time").arg(text));
-        typeInto(form.Text2, text);
+        typeInto(window.elapsedBox, text);
     }
 
     QString scoreTyped()
@@ -420,24 +420,25 @@ private:
 
     void typeScore()
     {
-        QLineEdit *box = chance(0.5) ? form.Text3 : form.Text4;
+        QLineEdit *box = chance(0.5) ? window.westScoreBox : window.eastScoreBox;
         const QString text = scoreTyped();
-        note(QStringLiteral("type \"%1\" into score box %2").arg(text).arg(box == form.Text3 ? 3 : 4));
+        note(QStringLiteral("type \"%1\" into score box %2").arg(text).arg(box == window.westScoreBox ? 3 : 4));
         typeInto(box, text);
     }
 
     void pressStepButton()
     {
-        const int c = 4 + roll(6);
+        const int k = roll(6);
+        QPushButton *step = window.scoreStepButtons[k];
         const Qt::MouseButton button = anyButton();
-        note(QStringLiteral("press Command%1 (%2) button %3").arg(c).arg(form.Command[c]->text()).arg(int(button)));
-        sendMouse(form.Command[c], QEvent::MouseButtonPress, button);
-        sendMouse(form.Command[c], QEvent::MouseButtonRelease, button);
+        note(QStringLiteral("press step button %1 (%2) button %3").arg(k).arg(step->text()).arg(int(button)));
+        sendMouse(step, QEvent::MouseButtonPress, button);
+        sendMouse(step, QEvent::MouseButtonRelease, button);
     }
 
     void chooseAward()
     {
-        QMenu *menu = chance(0.5) ? form.menu_seigun : form.menu_togun;
+        QMenu *menu = chance(0.5) ? window.westAwardMenu : window.eastAwardMenu;
         QAction *action = menu->actions().at(roll(int(menu->actions().size())));
         note(QStringLiteral("menu %1 → %2").arg(menu->title(), action->text()));
         action->trigger();
@@ -451,20 +452,20 @@ private:
 
     void switchDisplay()
     {
-        note(QStringLiteral("display switch from mode %1").arg(form.board().DisplayMode));
+        note(QStringLiteral("display switch from mode %1").arg(int(window.board().displayMode)));
         if (chance(0.5))
-            form.Command3->click();
+            window.displaySwitchButton->click();
         else
-            form.menu_hyouji_change->trigger();
+            window.displaySwitchAction->trigger();
     }
 
     void exportReport()
     {
         note(QStringLiteral("clipboard export"));
         if (chance(0.5))
-            form.Command2->click();
+            window.copyReportButton->click();
         else
-            form.menu_copy->trigger();
+            window.copyReportAction->trigger();
         if (!QGuiApplication::clipboard()->text().endsWith(QStringLiteral("\r\n")))
             m_eventFault = QStringLiteral("the clipboard report does not end in CR LF");
     }
@@ -475,13 +476,13 @@ private:
     {
         if (chance(0.5)) {
             note(QStringLiteral("初期化 button"));
-            form.Command1->click();
+            window.resetButton->click();
             return;
         }
         const bool ok = chance(0.8);
         note(QStringLiteral("menu 初期化, answered %1").arg(ok ? QStringLiteral("OK") : QStringLiteral("Cancel")));
         answerNext(ok);
-        form.menu_new->trigger();
+        window.resetAction->trigger();
         h.answers.clear();
     }
 
@@ -490,11 +491,11 @@ private:
         const bool ok = chance(0.85);
         note(QStringLiteral("menu 勢力選択, answered %1").arg(ok ? QStringLiteral("OK") : QStringLiteral("Cancel")));
         answerNext(ok);
-        form.menu_seiryoku->trigger();
+        window.chooseFactionsAction->trigger();
         h.answers.clear();
     }
 
-    void choose(Form2 &chooser)
+    void choose(FactionChooser &chooser)
     {
         int west = 0;
         int east = 0;
@@ -511,18 +512,18 @@ private:
             west = roll(14);
             east = (west + 1 + roll(13)) % 14;
         }
-        chooser.List1[0]->setCurrentRow(west);
-        chooser.List1[1]->setCurrentRow(east);
+        chooser.factionLists[0]->setCurrentRow(west);
+        chooser.factionLists[1]->setCurrentRow(east);
         if (chance(0.4))
-            chooser.Option1[roll(2)]->click();
+            chooser.schemeOptions[roll(2)]->click();
         if (chance(0.3))
-            chooser.Check1->click();
+            chooser.restorationCheck->click();
         m_lastEvent += QStringLiteral(" — chooser: West row %1, East row %2, scheme %3, restoration %4, OK %5")
                            .arg(west)
                            .arg(east)
-                           .arg(chooser.Option1[1]->isChecked() ? 1 : 0)
-                           .arg(chooser.Check1->isChecked() ? 1 : 0)
-                           .arg(chooser.Command1->isEnabled() ? QStringLiteral("enabled") : QStringLiteral("disabled"));
+                           .arg(chooser.schemeOptions[1]->isChecked() ? 1 : 0)
+                           .arg(chooser.restorationCheck->isChecked() ? 1 : 0)
+                           .arg(chooser.okButton->isEnabled() ? QStringLiteral("enabled") : QStringLiteral("disabled"));
         m_log.back() = m_lastEvent;
     }
 
@@ -530,11 +531,11 @@ private:
     {
         if (chance(0.5)) {
             note(QStringLiteral("About box"));
-            form.show_ver->trigger();
+            window.aboutAction->trigger();
         } else {
             note(QStringLiteral("menu 終了, answered Cancel"));
             answerNext(false);
-            form.file_end->trigger();
+            window.exitAction->trigger();
             h.answers.clear();
         }
     }

@@ -1,4 +1,4 @@
-#include "app/frm_about.h"
+#include "app/about_box.h"
 
 #include "app/artwork.h"
 #include "app/desktop_look.h"
@@ -22,39 +22,39 @@ QLabel *centred(QWidget *parent, const QString &text, QRect geometry)
 
 } // namespace
 
-frmAbout::frmAbout(QWidget *parent)
+AboutBox::AboutBox(QWidget *parent)
     : QDialog(parent)
 {
     setWindowTitle(QStringLiteral("ﾊﾞｰｼﾞｮﾝ情報"));
     setFont(gothicFont(9));
     setFixedSize(px(6600), px(2235));
 
-    QLabel *lblTitle = centred(this, QStringLiteral("Vantor  Ver.0.16"), twipsRect(120, 120, 5085, 240));
-    lblTitle->setFont(gothicFont(9, true));
+    QLabel *title = centred(this, QStringLiteral("Vantor  Ver.0.16"), twipsRect(120, 120, 5085, 240));
+    title->setFont(gothicFont(9, true));
     centred(this, QStringLiteral("合戦状況記録ツール"), twipsRect(120, 360, 5085, 225));
     centred(this, QStringLiteral("Vantor 開発チーム"), twipsRect(120, 600, 5175, 255));
 
-    auto *Line1 = new QFrame(this);
-    Line1->setGeometry(px(120), px(960) - 1, px(5280) - px(120), 3);
-    Line1->setFrameShape(QFrame::HLine);
-    Line1->setFrameShadow(QFrame::Sunken);
+    auto *separator = new QFrame(this);
+    separator->setGeometry(px(120), px(960) - 1, px(5280) - px(120), 3);
+    separator->setFrameShape(QFrame::HLine);
+    separator->setFrameShadow(QFrame::Sunken);
 
-    auto *lblDisclaimer = new QLabel(
+    auto *disclaimer = new QLabel(
         QStringLiteral("注意事項...このプログラムの使用によって生じたいかなる問題についても、"
                        "作者は一切の責任を負いません。各自の責任においてご使用ください。"),
         this);
-    lblDisclaimer->setGeometry(twipsRect(120, 1080, 5175, 705));
-    lblDisclaimer->setWordWrap(true);
-    lblDisclaimer->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    disclaimer->setGeometry(twipsRect(120, 1080, 5175, 705));
+    disclaimer->setWordWrap(true);
+    disclaimer->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-    auto *Image1 = new QLabel(this);
-    Image1->setGeometry(twipsRect(5400, 240, 915, 1320));
-    Image1->setPixmap(QPixmap::fromImage(aboutPicture()));
+    auto *picture = new QLabel(this);
+    picture->setGeometry(twipsRect(5400, 240, 915, 1320));
+    picture->setPixmap(QPixmap::fromImage(aboutPicture()));
 
-    auto *cmdOK = new QPushButton(QStringLiteral("OK"), this);
-    cmdOK->setGeometry(twipsRect(4560, 1800, 1905, 345));
-    cmdOK->setDefault(true);
-    connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
+    auto *okButton = new QPushButton(QStringLiteral("OK"), this);
+    okButton->setGeometry(twipsRect(4560, 1800, 1905, 345));
+    okButton->setDefault(true);
+    connect(okButton, &QPushButton::clicked, this, &QDialog::accept);
 }
 
 } // namespace vantor

@@ -1,6 +1,6 @@
 // The elapsed battle time: how the ticks advance it with the wall clock, and how
 // a time typed into its box is read back.
-#include "support/form1_harness.h"
+#include "support/main_window_harness.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -18,7 +18,7 @@ const QString Waiting = QStringLiteral("しばらくおまちください(0)");
 
 } // namespace
 
-class Form1Clock : public QObject {
+class MainWindowClock : public QObject {
     Q_OBJECT
 private slots:
     void ticksAdvanceElapsedTime_data()
@@ -50,54 +50,54 @@ private slots:
         QFETCH(int, elapsed);
         QFETCH(QString, shown);
 
-        Form1Harness h;
+        MainWindowHarness h;
         h.clock.setMinutes(resetAt);
-        h.form->Command1_Click();
-        h.board().ElapsedMinutes = elapsedBefore;
+        h.window->resetBoard();
+        h.board().elapsedMinutes = elapsedBefore;
         for (int minute : ticks) {
             h.clock.setMinutes(minute);
-            h.form->Timer1_Timer();
-            QCOMPARE(h.board().LastTickMinute, minute);
-            QCOMPARE(h.form->Label6->text(), formatMinutesHHMM(minute));
+            h.window->onClockTick();
+            QCOMPARE(h.board().lastTickMinute, minute);
+            QCOMPARE(h.window->clockCaption->text(), formatMinutesHHMM(minute));
         }
-        QCOMPARE(h.board().ElapsedMinutes, elapsed);
-        QCOMPARE(h.form->Text2->text(), shown);
+        QCOMPARE(h.board().elapsedMinutes, elapsed);
+        QCOMPARE(h.window->elapsedBox->text(), shown);
     }
 
     void ticksOwnWritesAreNotEdits()
     {
-        Form1Harness h(10, 0);
+        MainWindowHarness h(10, 0);
         h.clock.set(10, 7);
-        h.form->Timer1_Timer();
-        QCOMPARE(h.form->Text2->text(), QStringLiteral("00:07"));
-        QCOMPARE(h.board().ElapsedValid, 1);
-        QVERIFY(!h.form->Timer3->isActive());
-        QCOMPARE(h.board().Text2ChangeArmed, 1);
+        h.window->onClockTick();
+        QCOMPARE(h.window->elapsedBox->text(), QStringLiteral("00:07"));
+        QCOMPARE(h.board().elapsedValid, true);
+        QVERIFY(!h.window->elapsedEditWait->isActive());
+        QCOMPARE(h.board().elapsedEditArmed, true);
 
-        typeInto(h.form->Text2, QStringLiteral("5"));
-        QCOMPARE(h.board().ElapsedValid, 0);
-        QVERIFY(h.form->Timer3->isActive());
+        typeInto(h.window->elapsedBox, QStringLiteral("5"));
+        QCOMPARE(h.board().elapsedValid, false);
+        QVERIFY(h.window->elapsedEditWait->isActive());
     }
 
     void elapsedTimeWaitsWhileEdited()
     {
-        Form1Harness h(10, 0);
+        MainWindowHarness h(10, 0);
         h.clock.set(10, 5);
-        h.form->Timer1_Timer();
-        typeInto(h.form->Text2, QStringLiteral("1:00"));
+        h.window->onClockTick();
+        typeInto(h.window->elapsedBox, QStringLiteral("1:00"));
         h.clock.set(10, 20);
-        h.form->Timer1_Timer();
-        QCOMPARE(h.board().ElapsedMinutes, 5);
-        QCOMPARE(h.board().LastTickMinute, 605);
-        QCOMPARE(h.form->Text2->text(), QStringLiteral("1:00"));
+        h.window->onClockTick();
+        QCOMPARE(h.board().elapsedMinutes, 5);
+        QCOMPARE(h.board().lastTickMinute, 605);
+        QCOMPARE(h.window->elapsedBox->text(), QStringLiteral("1:00"));
 
-        h.form->Timer3_Timer();
-        QCOMPARE(h.form->Text2->text(), QStringLiteral("01:00"));
+        h.window->readTypedElapsedTime();
+        QCOMPARE(h.window->elapsedBox->text(), QStringLiteral("01:00"));
         h.clock.set(10, 21);
-        h.form->Timer1_Timer();
+        h.window->onClockTick();
         // Every minute since the last advance counts, the edit time included.
-        QCOMPARE(h.board().ElapsedMinutes, 76);
-        QCOMPARE(h.form->Text2->text(), QStringLiteral("01:16"));
+        QCOMPARE(h.board().elapsedMinutes, 76);
+        QCOMPARE(h.window->elapsedBox->text(), QStringLiteral("01:16"));
     }
 
     void typedElapsedTime_data()
@@ -133,30 +133,30 @@ private slots:
         QFETCH(int, minutes);
         QFETCH(QString, shown);
 
-        Form1Harness h(10, 0);
-        h.form->Check3->setChecked(true);
-        QVERIFY(h.form->Frame4->toolTip() != Waiting);
+        MainWindowHarness h(10, 0);
+        h.window->battleResultsCheck->setChecked(true);
+        QVERIFY(h.window->forecastFrame->toolTip() != Waiting);
 
-        typeInto(h.form->Text2, typed);
-        QCOMPARE(h.board().ElapsedValid, 0);
-        QVERIFY(h.form->Timer3->isActive());
-        QCOMPARE(h.form->Frame4->toolTip(), Waiting);
+        typeInto(h.window->elapsedBox, typed);
+        QCOMPARE(h.board().elapsedValid, false);
+        QVERIFY(h.window->elapsedEditWait->isActive());
+        QCOMPARE(h.window->forecastFrame->toolTip(), Waiting);
 
-        h.form->Timer3_Timer();
-        QVERIFY(!h.form->Timer3->isActive());
-        QCOMPARE(h.form->Text2->text(), shown);
-        QCOMPARE(h.board().ElapsedMinutes, minutes);
-        QCOMPARE(h.board().ElapsedValid, valid ? 1 : 0);
-        QCOMPARE(h.board().Text2ChangeArmed, 1);
-        QCOMPARE(h.form->Frame4->toolTip() == Waiting, !valid);
-        QCOMPARE(h.form->Label14->text() == QStringLiteral("--:--"), !valid);
+        h.window->readTypedElapsedTime();
+        QVERIFY(!h.window->elapsedEditWait->isActive());
+        QCOMPARE(h.window->elapsedBox->text(), shown);
+        QCOMPARE(h.board().elapsedMinutes, minutes);
+        QCOMPARE(h.board().elapsedValid, valid ? 1 : 0);
+        QCOMPARE(h.board().elapsedEditArmed, true);
+        QCOMPARE(h.window->forecastFrame->toolTip() == Waiting, !valid);
+        QCOMPARE(h.window->forecastCaption->text() == QStringLiteral("--:--"), !valid);
 
         h.clock.set(10, 5);
-        h.form->Timer1_Timer();
-        QCOMPARE(h.board().ElapsedMinutes, valid ? minutes + 5 : 0);
-        QCOMPARE(h.form->Text2->text(), valid ? formatMinutesHHMM(minutes + 5) : shown);
+        h.window->onClockTick();
+        QCOMPARE(h.board().elapsedMinutes, valid ? minutes + 5 : 0);
+        QCOMPARE(h.window->elapsedBox->text(), valid ? formatMinutesHHMM(minutes + 5) : shown);
     }
 };
 
-QTEST_MAIN(Form1Clock)
-#include "tst_form1_clock.moc"
+QTEST_MAIN(MainWindowClock)
+#include "tst_main_window_clock.moc"

@@ -1,4 +1,4 @@
-#include "app/form2.h"
+#include "app/faction_chooser.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -37,41 +37,41 @@ QStringList fifteenEntries()
 
 // Start values everywhere: the lists in their fifteen-entry form on 徳川家 and
 // 北条家, default colours painted, restoration unticked and available, OK allowed.
-void verifyStartState(const Form2 &dialog)
+void verifyStartState(const FactionChooser &dialog)
 {
     QCOMPARE(dialog.choice(), FactionChoice{});
-    QCOMPARE(entries(dialog.List1[0]), fifteenEntries());
-    QCOMPARE(entries(dialog.List1[1]), fifteenEntries());
-    QCOMPARE(dialog.List1[0]->currentItem()->text(), QStringLiteral("徳川家"));
-    QCOMPARE(dialog.List1[1]->currentItem()->text(), QStringLiteral("北条家"));
-    QVERIFY(dialog.Option1[0]->isChecked());
-    QVERIFY(!dialog.Option1[1]->isChecked());
-    QVERIFY(!dialog.Check1->isChecked());
-    QVERIFY(dialog.Check1->isEnabled());
-    QVERIFY(dialog.Command1->isEnabled());
-    QCOMPARE(back(dialog.Frame1), Blue);
-    QCOMPARE(back(dialog.Frame2), Red);
-    QCOMPARE(back(dialog.Check1), Red);
+    QCOMPARE(entries(dialog.factionLists[0]), fifteenEntries());
+    QCOMPARE(entries(dialog.factionLists[1]), fifteenEntries());
+    QCOMPARE(dialog.factionLists[0]->currentItem()->text(), QStringLiteral("徳川家"));
+    QCOMPARE(dialog.factionLists[1]->currentItem()->text(), QStringLiteral("北条家"));
+    QVERIFY(dialog.schemeOptions[0]->isChecked());
+    QVERIFY(!dialog.schemeOptions[1]->isChecked());
+    QVERIFY(!dialog.restorationCheck->isChecked());
+    QVERIFY(dialog.restorationCheck->isEnabled());
+    QVERIFY(dialog.okButton->isEnabled());
+    QCOMPARE(back(dialog.westFrame), Blue);
+    QCOMPARE(back(dialog.eastFrame), Red);
+    QCOMPARE(back(dialog.restorationCheck), Red);
 }
 
 // Moves the chooser away from its start values in every field it has.
-void chooseSomethingElse(Form2 &dialog)
+void chooseSomethingElse(FactionChooser &dialog)
 {
-    dialog.Option1[1]->click();
-    dialog.List1[0]->setCurrentRow(0);
-    dialog.List1[1]->setCurrentRow(13);
-    dialog.Check1->click();
+    dialog.schemeOptions[1]->click();
+    dialog.factionLists[0]->setCurrentRow(0);
+    dialog.factionLists[1]->setCurrentRow(13);
+    dialog.restorationCheck->click();
     QCOMPARE(dialog.choice(), (FactionChoice{0, 13, ColourScheme::BattleColours, 1}));
 }
 
 } // namespace
 
-class Form2Test : public QObject {
+class FactionChooserTest : public QObject {
     Q_OBJECT
 private slots:
     void startsWithTheStartValues()
     {
-        Form2 dialog;
+        FactionChooser dialog;
         QCOMPARE(dialog.windowTitle(), QStringLiteral("勢力選択"));
         verifyStartState(dialog);
     }
@@ -115,34 +115,34 @@ private slots:
         QFETCH(bool, battleColours);
         QFETCH(bool, okEnabled);
 
-        Form2 dialog;
+        FactionChooser dialog;
         if (battleColoursFirst)
-            dialog.Option1[1]->click();
+            dialog.schemeOptions[1]->click();
         if (restorationFirst)
-            dialog.Check1->click();
-        dialog.List1[0]->setCurrentRow(west);
-        dialog.List1[1]->setCurrentRow(east);
+            dialog.restorationCheck->click();
+        dialog.factionLists[0]->setCurrentRow(west);
+        dialog.factionLists[1]->setCurrentRow(east);
 
-        QCOMPARE(dialog.Check1->isEnabled(), checkEnabled);
-        QCOMPARE(dialog.Check1->isChecked(), checkTicked);
-        QCOMPARE(dialog.Option1[1]->isChecked(), battleColours);
-        QCOMPARE(dialog.Option1[0]->isChecked(), !battleColours);
-        QCOMPARE(dialog.Command1->isEnabled(), okEnabled);
-        QCOMPARE(back(dialog.Frame1), battleColours ? Red : Blue);
-        QCOMPARE(back(dialog.Frame2), battleColours ? Blue : Red);
-        QCOMPARE(back(dialog.Check1), battleColours ? Blue : Red);
+        QCOMPARE(dialog.restorationCheck->isEnabled(), checkEnabled);
+        QCOMPARE(dialog.restorationCheck->isChecked(), checkTicked);
+        QCOMPARE(dialog.schemeOptions[1]->isChecked(), battleColours);
+        QCOMPARE(dialog.schemeOptions[0]->isChecked(), !battleColours);
+        QCOMPARE(dialog.okButton->isEnabled(), okEnabled);
+        QCOMPARE(back(dialog.westFrame), battleColours ? Red : Blue);
+        QCOMPARE(back(dialog.eastFrame), battleColours ? Blue : Red);
+        QCOMPARE(back(dialog.restorationCheck), battleColours ? Blue : Red);
         // What is drawn, not only what the palette holds: a check box fills
         // from another colour role than a frame.
-        const QImage drawn = dialog.Check1->grab().toImage();
+        const QImage drawn = dialog.restorationCheck->grab().toImage();
         QCOMPARE(drawn.pixelColor(drawn.width() - 2, drawn.height() / 2), battleColours ? Blue : Red);
     }
 
     void ctrlClickCannotEmptyASide()
     {
-        Form2 dialog;
+        FactionChooser dialog;
         dialog.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-        QListWidget *west = dialog.List1[0];
+        QListWidget *west = dialog.factionLists[0];
         const QRect entry = west->visualItemRect(west->item(4));
         QTest::mouseClick(west->viewport(), Qt::LeftButton, Qt::ControlModifier, entry.center());
         QCOMPARE(west->selectedItems().size(), 1);
@@ -154,14 +154,14 @@ private slots:
     // still unticked, and the battle colours stay until the user changes them.
     void leavingTheBattleEntryFreesRestoration()
     {
-        Form2 dialog;
-        dialog.List1[0]->setCurrentRow(14);
-        dialog.List1[1]->setCurrentRow(14);
-        dialog.List1[1]->setCurrentRow(7);
-        QVERIFY(dialog.Check1->isEnabled());
-        QVERIFY(!dialog.Check1->isChecked());
-        QVERIFY(dialog.Option1[1]->isChecked());
-        QVERIFY(!dialog.Command1->isEnabled());
+        FactionChooser dialog;
+        dialog.factionLists[0]->setCurrentRow(14);
+        dialog.factionLists[1]->setCurrentRow(14);
+        dialog.factionLists[1]->setCurrentRow(7);
+        QVERIFY(dialog.restorationCheck->isEnabled());
+        QVERIFY(!dialog.restorationCheck->isChecked());
+        QVERIFY(dialog.schemeOptions[1]->isChecked());
+        QVERIFY(!dialog.okButton->isEnabled());
     }
 
     void colourOptionRule_data()
@@ -187,60 +187,60 @@ private slots:
         QFETCH(QList<int>, clicks);
         QFETCH(bool, battleColours);
 
-        Form2 dialog;
-        dialog.List1[0]->setCurrentRow(west);
-        dialog.List1[1]->setCurrentRow(east);
+        FactionChooser dialog;
+        dialog.factionLists[0]->setCurrentRow(west);
+        dialog.factionLists[1]->setCurrentRow(east);
         for (int option : clicks)
-            dialog.Option1[option]->click();
+            dialog.schemeOptions[option]->click();
 
-        QCOMPARE(dialog.Option1[1]->isChecked(), battleColours);
-        QCOMPARE(dialog.Option1[0]->isChecked(), !battleColours);
+        QCOMPARE(dialog.schemeOptions[1]->isChecked(), battleColours);
+        QCOMPARE(dialog.schemeOptions[0]->isChecked(), !battleColours);
         QCOMPARE(dialog.choice().Colours,
                  battleColours ? ColourScheme::BattleColours : ColourScheme::DefaultColours);
-        QCOMPARE(back(dialog.Frame1), battleColours ? Red : Blue);
-        QCOMPARE(back(dialog.Frame2), battleColours ? Blue : Red);
-        QCOMPARE(back(dialog.Check1), battleColours ? Blue : Red);
+        QCOMPARE(back(dialog.westFrame), battleColours ? Red : Blue);
+        QCOMPARE(back(dialog.eastFrame), battleColours ? Blue : Red);
+        QCOMPARE(back(dialog.restorationCheck), battleColours ? Blue : Red);
     }
 
     void okOnTheBattleEntryRefillsWithSixteenFactions()
     {
-        Form2 dialog;
-        dialog.Check1->click();
-        dialog.List1[0]->setCurrentRow(14);
-        dialog.List1[1]->setCurrentRow(14);
-        dialog.Command1->click();
+        FactionChooser dialog;
+        dialog.restorationCheck->click();
+        dialog.factionLists[0]->setCurrentRow(14);
+        dialog.factionLists[1]->setCurrentRow(14);
+        dialog.okButton->click();
 
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
         QStringList sixteen;
         for (int i = 0; i < 16; ++i)
             sixteen << factionName(i);
-        QCOMPARE(entries(dialog.List1[0]), sixteen);
-        QCOMPARE(entries(dialog.List1[1]), sixteen);
-        QCOMPARE(dialog.List1[0]->currentItem()->text(), QStringLiteral("西軍"));
-        QCOMPARE(dialog.List1[1]->currentItem()->text(), QStringLiteral("東軍"));
+        QCOMPARE(entries(dialog.factionLists[0]), sixteen);
+        QCOMPARE(entries(dialog.factionLists[1]), sixteen);
+        QCOMPARE(dialog.factionLists[0]->currentItem()->text(), QStringLiteral("西軍"));
+        QCOMPARE(dialog.factionLists[1]->currentItem()->text(), QStringLiteral("東軍"));
         QCOMPARE(dialog.choice(), (FactionChoice{14, 15, ColourScheme::BattleColours, 0}));
-        QCOMPARE(back(dialog.Frame1), Red);
-        QCOMPARE(back(dialog.Frame2), Blue);
+        QCOMPARE(back(dialog.westFrame), Red);
+        QCOMPARE(back(dialog.eastFrame), Blue);
     }
 
     void okOnTwoHousesKeepsTheChoice()
     {
-        Form2 dialog;
+        FactionChooser dialog;
         chooseSomethingElse(dialog);
-        dialog.Command1->click();
+        dialog.okButton->click();
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
-        QCOMPARE(entries(dialog.List1[0]), fifteenEntries());
+        QCOMPARE(entries(dialog.factionLists[0]), fifteenEntries());
         QCOMPARE(dialog.choice(), (FactionChoice{0, 13, ColourScheme::BattleColours, 1}));
     }
 
     void okIsRefusedWhileNotAllowed()
     {
-        Form2 dialog;
-        dialog.List1[0]->setCurrentRow(2);
-        dialog.List1[1]->setCurrentRow(2);
+        FactionChooser dialog;
+        dialog.factionLists[0]->setCurrentRow(2);
+        dialog.factionLists[1]->setCurrentRow(2);
         dialog.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-        QTest::mouseClick(dialog.Command1, Qt::LeftButton);
+        QTest::mouseClick(dialog.okButton, Qt::LeftButton);
         QVERIFY(dialog.isVisible());
         QCOMPARE(dialog.choice(), (FactionChoice{2, 2, ColourScheme::DefaultColours, 0}));
     }
@@ -260,12 +260,12 @@ private slots:
         QFETCH(QString, how);
         QFETCH(bool, battleConfirmedBefore);
 
-        Form2 dialog;
+        FactionChooser dialog;
         if (battleConfirmedBefore) {
-            dialog.List1[0]->setCurrentRow(14);
-            dialog.List1[1]->setCurrentRow(14);
-            dialog.Command1->click();
-            QCOMPARE(dialog.List1[0]->count(), 16);
+            dialog.factionLists[0]->setCurrentRow(14);
+            dialog.factionLists[1]->setCurrentRow(14);
+            dialog.okButton->click();
+            QCOMPARE(dialog.factionLists[0]->count(), 16);
         } else {
             chooseSomethingElse(dialog);
         }
@@ -285,18 +285,18 @@ private slots:
 
     void resetToStartUndoesEveryField()
     {
-        Form2 dialog;
+        FactionChooser dialog;
         chooseSomethingElse(dialog);
         dialog.resetToStart();
         verifyStartState(dialog);
 
-        dialog.List1[0]->setCurrentRow(14);
-        dialog.List1[1]->setCurrentRow(14);
-        dialog.Command1->click();
+        dialog.factionLists[0]->setCurrentRow(14);
+        dialog.factionLists[1]->setCurrentRow(14);
+        dialog.okButton->click();
         dialog.resetToStart();
         verifyStartState(dialog);
     }
 };
 
-QTEST_MAIN(Form2Test)
-#include "tst_form2.moc"
+QTEST_MAIN(FactionChooserTest)
+#include "tst_faction_chooser.moc"

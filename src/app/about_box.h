@@ -5,10 +5,10 @@
 namespace vantor {
 
 // The About box: the program's name and version and a usage disclaimer.
-class frmAbout : public QDialog {
+class AboutBox : public QDialog {
     Q_OBJECT
 public:
-    explicit frmAbout(QWidget *parent = nullptr);
+    explicit AboutBox(QWidget *parent = nullptr);
 };
 
 } // namespace vantor

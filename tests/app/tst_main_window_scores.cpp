@@ -1,4 +1,4 @@
-#include "support/form1_harness.h"
+#include "support/main_window_harness.h"
 
 #include "clock/end_forecast.h"
 
@@ -18,7 +18,7 @@
 using namespace vantor;
 using namespace vantor::testing;
 
-using BoardAction = std::function<void(Form1Harness &)>;
+using BoardAction = std::function<void(MainWindowHarness &)>;
 Q_DECLARE_METATYPE(BoardAction)
 Q_DECLARE_METATYPE(vantor::Winner)
 Q_DECLARE_METATYPE(vantor::ColourScheme)
@@ -32,17 +32,17 @@ constexpr int Noon = 12 * 60;
 
 // Two left clicks step a post from its own general present to taken by the other
 // army; with results off they credit no points.
-void takePosts(Form1Harness &h, const QList<int> &taken)
+void takePosts(MainWindowHarness &h, const QList<int> &taken)
 {
     for (int s : taken) {
-        h.form->hyouji_change(s, 0, 1);
-        h.form->hyouji_change(s, 0, 1);
+        h.window->changePost(s, false, Qt::LeftButton);
+        h.window->changePost(s, false, Qt::LeftButton);
     }
 }
 
-void switchResults(Form1Harness &h)
+void switchResults(MainWindowHarness &h)
 {
-    h.form->Check3->click();
+    h.window->battleResultsCheck->click();
 }
 
 // A score put in the box in one edit, as a paste would.
@@ -58,28 +58,28 @@ void typeScore(QLineEdit *box, const QString &text)
 }
 
 // A program write the change reaction ignores and no evaluation has seen yet.
-void writeQuietly(Form1Harness &h, QLineEdit *box, const QString &text)
+void writeQuietly(MainWindowHarness &h, QLineEdit *box, const QString &text)
 {
-    h.board().ScoreChangeSuppressed = 1;
+    h.board().scoreChangeSuppressed = true;
     box->setText(text);
-    h.board().ScoreChangeSuppressed = 0;
+    h.board().scoreChangeSuppressed = false;
 }
 
-void settle(Form1Harness &h)
+void settle(MainWindowHarness &h)
 {
-    h.form->Timer4_Timer();
+    h.window->settleTypedScores();
 }
 
-void tickAt(Form1Harness &h, int minuteOfDay)
+void tickAt(MainWindowHarness &h, int minuteOfDay)
 {
     h.clock.setMinutes(minuteOfDay);
-    h.form->Timer1_Timer();
+    h.window->onClockTick();
 }
 
-void enterElapsed(Form1Harness &h, const QString &text)
+void enterElapsed(MainWindowHarness &h, const QString &text)
 {
-    h.form->Text2->setText(text);
-    h.form->Timer3_Timer();
+    h.window->elapsedBox->setText(text);
+    h.window->readTypedElapsedTime();
 }
 
 QAction *awardItem(QMenu *menu, int item)
@@ -94,12 +94,12 @@ void press(QWidget *widget, Qt::MouseButton button)
 }
 
 // Results on with both scores entered and settled, so the forecast is showing.
-void settledScores(Form1Harness &h, const QString &west, const QString &east)
+void settledScores(MainWindowHarness &h, const QString &west, const QString &east)
 {
-    if (!h.form->Check3->isChecked())
+    if (!h.window->battleResultsCheck->isChecked())
         switchResults(h);
-    pasteScore(h.form->Text3, west);
-    pasteScore(h.form->Text4, east);
+    pasteScore(h.window->westScoreBox, west);
+    pasteScore(h.window->eastScoreBox, east);
     settle(h);
 }
 
@@ -116,17 +116,17 @@ QColor campColour(Winner winner, ColourScheme scheme)
     return blue ? QColor(0x8080FF) : QColor(0xFF8080);
 }
 
-bool forecastWaiting(Form1Harness &h)
+bool forecastWaiting(MainWindowHarness &h)
 {
-    const Form1 &f = *h.form;
-    return f.Label14->text() == Waiting && f.Label14->toolTip() == WaitMessage
-           && f.Frame4->toolTip() == WaitMessage && background(f.Label14) == QColor(0xE0E0E0)
-           && background(f.Frame4) == QColor(0xE0E0E0);
+    const MainWindow &f = *h.window;
+    return f.forecastCaption->text() == Waiting && f.forecastCaption->toolTip() == WaitMessage
+           && f.forecastFrame->toolTip() == WaitMessage && background(f.forecastCaption) == QColor(0xE0E0E0)
+           && background(f.forecastFrame) == QColor(0xE0E0E0);
 }
 
 } // namespace
 
-class Form1Scores : public QObject {
+class MainWindowScores : public QObject {
     Q_OBJECT
 private slots:
     void switchingOnOpensEntryAndForecast();
@@ -155,82 +155,82 @@ private slots:
     void accrualPastTheBound();
 };
 
-void Form1Scores::switchingOnOpensEntryAndForecast()
+void MainWindowScores::switchingOnOpensEntryAndForecast()
 {
-    Form1Harness h(13, 25);
-    Form1 &f = *h.form;
-    QVERIFY(!f.Text3->isEnabled());
-    QVERIFY(f.Frame4->isHidden());
+    MainWindowHarness h(13, 25);
+    MainWindow &f = *h.window;
+    QVERIFY(!f.westScoreBox->isEnabled());
+    QVERIFY(f.forecastFrame->isHidden());
 
     h.clock.set(14, 10);
     switchResults(h);
-    QVERIFY(f.Text3->isEnabled());
-    QVERIFY(f.Text4->isEnabled());
-    for (int c = 4; c <= 9; ++c)
-        QVERIFY2(f.Command[c]->isEnabled(), qPrintable(QString::number(c)));
-    QVERIFY(f.Frame4->isVisibleTo(&f));
-    QCOMPARE(h.board().ScoresSettled, 1);
-    QCOMPARE(h.board().ScoreAccrualMinute, 14 * 60 + 10);
-    QCOMPARE(f.Label14->text(), QStringLiteral("14:10"));
-    QCOMPARE(f.Label14->toolTip(), QStringLiteral("24:00後に終了(28)"));
+    QVERIFY(f.westScoreBox->isEnabled());
+    QVERIFY(f.eastScoreBox->isEnabled());
+    for (const QPushButton *button : f.scoreStepButtons)
+        QVERIFY2(button->isEnabled(), qPrintable(button->text()));
+    QVERIFY(f.forecastFrame->isVisibleTo(&f));
+    QCOMPARE(h.board().scoresSettled, true);
+    QCOMPARE(h.board().scoreAccrualMinute, 14 * 60 + 10);
+    QCOMPARE(f.forecastCaption->text(), QStringLiteral("14:10"));
+    QCOMPARE(f.forecastCaption->toolTip(), QStringLiteral("24:00後に終了(28)"));
 }
 
-void Form1Scores::switchingOff_data()
+void MainWindowScores::switchingOff_data()
 {
     QTest::addColumn<BoardAction>("afterwards");
-    QTest::newRow("nothing more") << BoardAction([](Form1Harness &) {});
-    QTest::newRow("five minutes of ticks") << BoardAction([](Form1Harness &h) {
+    QTest::newRow("nothing more") << BoardAction([](MainWindowHarness &) {});
+    QTest::newRow("five minutes of ticks") << BoardAction([](MainWindowHarness &h) {
         for (int m = 1; m <= 5; ++m)
             tickAt(h, Noon + m);
     });
-    QTest::newRow("every award") << BoardAction([](Form1Harness &h) {
-        for (QMenu *menu : {h.form->menu_seigun, h.form->menu_togun})
+    QTest::newRow("every award") << BoardAction([](MainWindowHarness &h) {
+        for (QMenu *menu : {h.window->westAwardMenu, h.window->eastAwardMenu})
             for (QAction *a : menu->actions())
                 a->trigger();
     });
-    QTest::newRow("every step button") << BoardAction([](Form1Harness &h) {
-        for (int c = 4; c <= 9; ++c) {
-            press(h.form->Command[c], Qt::LeftButton);
-            press(h.form->Command[c], Qt::RightButton);
+    QTest::newRow("every step button") << BoardAction([](MainWindowHarness &h) {
+        for (QPushButton *button : h.window->scoreStepButtons) {
+            press(button, Qt::LeftButton);
+            press(button, Qt::RightButton);
         }
     });
-    QTest::newRow("an evaluation") << BoardAction([](Form1Harness &h) { h.form->nokori_time(); });
-    QTest::newRow("the settle timer") << BoardAction([](Form1Harness &h) { settle(h); });
-    QTest::newRow("a post falls") << BoardAction([](Form1Harness &h) { takePosts(h, {17}); });
+    QTest::newRow("an evaluation") << BoardAction([](MainWindowHarness &h) { h.window->updateForecast(); });
+    QTest::newRow("the settle timer") << BoardAction([](MainWindowHarness &h) { settle(h); });
+    QTest::newRow("a post falls") << BoardAction([](MainWindowHarness &h) { takePosts(h, {17}); });
 }
 
-void Form1Scores::switchingOff()
+void MainWindowScores::switchingOff()
 {
     QFETCH(BoardAction, afterwards);
-    Form1Harness h(12, 0);
-    Form1 &f = *h.form;
+    MainWindowHarness h(12, 0);
+    MainWindow &f = *h.window;
     takePosts(h, {9, 12});
     settledScores(h, QStringLiteral("1500"), QStringLiteral("700"));
-    const QString caption = f.Label14->text();
-    const QString tip = f.Label14->toolTip();
-    const QColor colour = background(f.Label14);
+    const QString caption = f.forecastCaption->text();
+    const QString tip = f.forecastCaption->toolTip();
+    const QColor colour = background(f.forecastCaption);
     QVERIFY(caption != Waiting);
 
     switchResults(h);
     afterwards(h);
 
-    QVERIFY(!f.Text3->isEnabled());
-    QVERIFY(!f.Text4->isEnabled());
-    for (int c = 4; c <= 9; ++c)
-        QVERIFY(!f.Command[c]->isEnabled());
-    QVERIFY(f.Frame4->isHidden());
-    QCOMPARE(h.board().ScoresSettled, 0);
-    QCOMPARE(f.Text3->text(), QStringLiteral("1500"));
-    QCOMPARE(f.Text4->text(), QStringLiteral("700"));
-    QCOMPARE(f.Label14->text(), caption);
-    QCOMPARE(f.Label14->toolTip(), tip);
-    QCOMPARE(f.Frame4->toolTip(), tip);
-    QCOMPARE(background(f.Label14), colour);
+    QVERIFY(!f.westScoreBox->isEnabled());
+    QVERIFY(!f.eastScoreBox->isEnabled());
+    for (const QPushButton *button : f.scoreStepButtons)
+        QVERIFY(!button->isEnabled());
+    QVERIFY(f.forecastFrame->isHidden());
+    QCOMPARE(h.board().scoresSettled, false);
+    QCOMPARE(f.westScoreBox->text(), QStringLiteral("1500"));
+    QCOMPARE(f.eastScoreBox->text(), QStringLiteral("700"));
+    QCOMPARE(f.forecastCaption->text(), caption);
+    QCOMPARE(f.forecastCaption->toolTip(), tip);
+    QCOMPARE(f.forecastFrame->toolTip(), tip);
+    QCOMPARE(background(f.forecastCaption), colour);
 }
 
-void Form1Scores::gainsPauseWhileOff()
+void MainWindowScores::gainsPauseWhileOff()
 {
-    Form1Harness h(12, 0);
+    MainWindowHarness h(12, 0);
     takePosts(h, {9, 12});
     settledScores(h, QStringLiteral("1000"), QStringLiteral("0"));
     h.clock.set(12, 10);
@@ -238,69 +238,72 @@ void Form1Scores::gainsPauseWhileOff()
     tickAt(h, Noon + 20);
     h.clock.set(12, 30);
     switchResults(h);
-    QCOMPARE(h.board().ScoreAccrualMinute, Noon + 30);
+    QCOMPARE(h.board().scoreAccrualMinute, Noon + 30);
     tickAt(h, Noon + 31);
-    QCOMPARE(h.form->Text3->text(), QStringLiteral("1003"));
+    QCOMPARE(h.window->westScoreBox->text(), QStringLiteral("1003"));
 }
 
-void Form1Scores::stepButtons_data()
+void MainWindowScores::stepButtons_data()
 {
-    QTest::addColumn<int>("command");
+    QTest::addColumn<Army>("army");
+    QTest::addColumn<int>("step");
     QTest::addColumn<Qt::MouseButton>("button");
     QTest::addColumn<QString>("before");
     QTest::addColumn<QString>("after");
 
-    QTest::newRow("West 100 left") << 6 << Qt::LeftButton << "50" << "150";
-    QTest::newRow("West 100 right stops at 0") << 6 << Qt::RightButton << "50" << "0";
-    QTest::newRow("West 10 right") << 5 << Qt::RightButton << "50" << "40";
-    QTest::newRow("West 1 left from 0") << 4 << Qt::LeftButton << "0" << "1";
-    QTest::newRow("West 1 right on a fraction") << 4 << Qt::RightButton << "0.5" << "0";
-    QTest::newRow("West 10 left reads the leading number") << 5 << Qt::LeftButton << "30pts" << "40";
-    QTest::newRow("East 100 right down to 0") << 9 << Qt::RightButton << "100" << "0";
-    QTest::newRow("East 10 left keeps a fraction") << 8 << Qt::LeftButton << "12.5" << "22.5";
-    QTest::newRow("East 1 right on 0 is no edit") << 7 << Qt::RightButton << "0" << "0";
-    QTest::newRow("middle button is no edit") << 9 << Qt::MiddleButton << "50" << "50";
-    QTest::newRow("East 100 left past the bound") << 9 << Qt::LeftButton << "99950" << "0";
+    QTest::newRow("West 100 left") << Army::West << 100 << Qt::LeftButton << "50" << "150";
+    QTest::newRow("West 100 right stops at 0") << Army::West << 100 << Qt::RightButton << "50" << "0";
+    QTest::newRow("West 10 right") << Army::West << 10 << Qt::RightButton << "50" << "40";
+    QTest::newRow("West 1 left from 0") << Army::West << 1 << Qt::LeftButton << "0" << "1";
+    QTest::newRow("West 1 right on a fraction") << Army::West << 1 << Qt::RightButton << "0.5" << "0";
+    QTest::newRow("West 10 left reads the leading number") << Army::West << 10 << Qt::LeftButton << "30pts" << "40";
+    QTest::newRow("East 100 right down to 0") << Army::East << 100 << Qt::RightButton << "100" << "0";
+    QTest::newRow("East 10 left keeps a fraction") << Army::East << 10 << Qt::LeftButton << "12.5" << "22.5";
+    QTest::newRow("East 1 right on 0 is no edit") << Army::East << 1 << Qt::RightButton << "0" << "0";
+    QTest::newRow("middle button is no edit") << Army::East << 100 << Qt::MiddleButton << "50" << "50";
+    QTest::newRow("East 100 left past the bound") << Army::East << 100 << Qt::LeftButton << "99950" << "0";
 }
 
-void Form1Scores::stepButtons()
+void MainWindowScores::stepButtons()
 {
-    QFETCH(int, command);
+    QFETCH(Army, army);
+    QFETCH(int, step);
     QFETCH(Qt::MouseButton, button);
     QFETCH(QString, before);
     QFETCH(QString, after);
-    Form1Harness h(12, 0);
-    Form1 &f = *h.form;
-    QLineEdit *box = command <= 6 ? f.Text3 : f.Text4;
-    QLineEdit *other = command <= 6 ? f.Text4 : f.Text3;
+    MainWindowHarness h(12, 0);
+    MainWindow &f = *h.window;
+    QLineEdit *box = army == Army::West ? f.westScoreBox : f.eastScoreBox;
+    QLineEdit *other = army == Army::West ? f.eastScoreBox : f.westScoreBox;
     settledScores(h, QStringLiteral("7"), QStringLiteral("7"));
     pasteScore(box, before);
     settle(h);
     QCOMPARE(box->text(), before);
 
-    press(f.Command[command], button);
+    press(f.scoreStepButton(army, step), button);
 
     QCOMPARE(box->text(), after);
     QCOMPARE(other->text(), QStringLiteral("7"));
     const bool edited = after != before;
-    QCOMPARE(h.board().ScoresSettled, edited ? 0 : 1);
-    QCOMPARE(f.Timer4->isActive(), edited);
+    QCOMPARE(h.board().scoresSettled, edited ? 0 : 1);
+    QCOMPARE(f.scoreSettleWait->isActive(), edited);
     QCOMPARE(forecastWaiting(h), edited);
 }
 
-void Form1Scores::quickPressesEachCount()
+void MainWindowScores::quickPressesEachCount()
 {
-    Form1Harness h(12, 0);
-    Form1 &f = *h.form;
+    MainWindowHarness h(12, 0);
+    MainWindow &f = *h.window;
     switchResults(h);
     // The second press of a double click arrives as a double click of its own.
-    press(f.Command[6], Qt::LeftButton);
-    QTest::mouseDClick(f.Command[6], Qt::LeftButton);
-    QTest::mouseRelease(f.Command[6], Qt::LeftButton);
-    QCOMPARE(f.Text3->text(), QStringLiteral("200"));
+    QPushButton *hundred = f.scoreStepButton(Army::West, 100);
+    press(hundred, Qt::LeftButton);
+    QTest::mouseDClick(hundred, Qt::LeftButton);
+    QTest::mouseRelease(hundred, Qt::LeftButton);
+    QCOMPARE(f.westScoreBox->text(), QStringLiteral("200"));
 }
 
-void Form1Scores::awards_data()
+void MainWindowScores::awards_data()
 {
     QTest::addColumn<bool>("west");
     QTest::addColumn<int>("item");
@@ -320,55 +323,55 @@ void Form1Scores::awards_data()
     QTest::newRow("East 700") << false << 4 << "軍師討ち取り(戦果700)" << "1300" << "2000";
 }
 
-void Form1Scores::awards()
+void MainWindowScores::awards()
 {
     QFETCH(bool, west);
     QFETCH(int, item);
     QFETCH(QString, caption);
     QFETCH(QString, before);
     QFETCH(QString, after);
-    Form1Harness h(12, 0);
-    Form1 &f = *h.form;
-    QLineEdit *box = west ? f.Text3 : f.Text4;
-    QLineEdit *other = west ? f.Text4 : f.Text3;
+    MainWindowHarness h(12, 0);
+    MainWindow &f = *h.window;
+    QLineEdit *box = west ? f.westScoreBox : f.eastScoreBox;
+    QLineEdit *other = west ? f.eastScoreBox : f.westScoreBox;
     settledScores(h, QStringLiteral("7"), QStringLiteral("7"));
     pasteScore(box, before);
     settle(h);
 
-    QAction *award = awardItem(west ? f.menu_seigun : f.menu_togun, item);
+    QAction *award = awardItem(west ? f.westAwardMenu : f.eastAwardMenu, item);
     QCOMPARE(award->text(), caption);
     award->trigger();
 
     QCOMPARE(box->text(), after);
     QCOMPARE(other->text(), QStringLiteral("7"));
-    QCOMPARE(h.board().ScoreChangeSuppressed, 0);
-    QCOMPARE(h.board().ScoresSettled, 1);
-    QVERIFY(!f.Timer4->isActive());
+    QCOMPARE(h.board().scoreChangeSuppressed, false);
+    QCOMPARE(h.board().scoresSettled, true);
+    QVERIFY(!f.scoreSettleWait->isActive());
     QVERIFY(!forecastWaiting(h));
 }
 
-void Form1Scores::awardAfterTypingKeepsWaiting()
+void MainWindowScores::awardAfterTypingKeepsWaiting()
 {
-    Form1Harness h(12, 0);
-    Form1 &f = *h.form;
+    MainWindowHarness h(12, 0);
+    MainWindow &f = *h.window;
     switchResults(h);
-    typeScore(f.Text3, QStringLiteral("1000"));
-    QCOMPARE(f.Text3->text(), QStringLiteral("1000"));
+    typeScore(f.westScoreBox, QStringLiteral("1000"));
+    QCOMPARE(f.westScoreBox->text(), QStringLiteral("1000"));
 
-    awardItem(f.menu_seigun, 3)->trigger();
-    awardItem(f.menu_togun, 0)->trigger();
-    QCOMPARE(f.Text3->text(), QStringLiteral("1600"));
-    QCOMPARE(f.Text4->text(), QStringLiteral("150"));
-    QCOMPARE(h.board().ScoresSettled, 0);
+    awardItem(f.westAwardMenu, 3)->trigger();
+    awardItem(f.eastAwardMenu, 0)->trigger();
+    QCOMPARE(f.westScoreBox->text(), QStringLiteral("1600"));
+    QCOMPARE(f.eastScoreBox->text(), QStringLiteral("150"));
+    QCOMPARE(h.board().scoresSettled, false);
     QVERIFY(forecastWaiting(h));
 
     settle(h);
-    QCOMPARE(f.Label14->text(), QStringLiteral("12:00"));
-    QCOMPARE(f.Label14->toolTip(), QStringLiteral("24:00後に終了(24)"));
-    QCOMPARE(background(f.Frame4), QColor(0x8080FF));
+    QCOMPARE(f.forecastCaption->text(), QStringLiteral("12:00"));
+    QCOMPARE(f.forecastCaption->toolTip(), QStringLiteral("24:00後に終了(24)"));
+    QCOMPARE(background(f.forecastFrame), QColor(0x8080FF));
 }
 
-void Form1Scores::typedScoresSettle_data()
+void MainWindowScores::typedScoresSettle_data()
 {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("shown");
@@ -380,27 +383,27 @@ void Form1Scores::typedScoresSettle_data()
     QTest::newRow("not a number") << "abc" << "0" << "24:00後に終了(28)";
 }
 
-void Form1Scores::typedScoresSettle()
+void MainWindowScores::typedScoresSettle()
 {
     QFETCH(QString, typed);
     QFETCH(QString, shown);
     QFETCH(QString, tip);
-    Form1Harness h(12, 0);
-    Form1 &f = *h.form;
+    MainWindowHarness h(12, 0);
+    MainWindow &f = *h.window;
     switchResults(h);
 
-    typeScore(f.Text3, typed);
-    QCOMPARE(f.Text3->text(), shown);
+    typeScore(f.westScoreBox, typed);
+    QCOMPARE(f.westScoreBox->text(), shown);
     QVERIFY(forecastWaiting(h));
-    QVERIFY(f.Timer4->isActive());
+    QVERIFY(f.scoreSettleWait->isActive());
 
     settle(h);
-    QCOMPARE(f.Text3->text(), shown);
-    QCOMPARE(h.board().ScoresSettled, 1);
-    QCOMPARE(f.Label14->toolTip(), tip);
+    QCOMPARE(f.westScoreBox->text(), shown);
+    QCOMPARE(h.board().scoresSettled, true);
+    QCOMPARE(f.forecastCaption->toolTip(), tip);
 }
 
-void Form1Scores::settleClamp_data()
+void MainWindowScores::settleClamp_data()
 {
     QTest::addColumn<bool>("west");
     QTest::addColumn<QString>("text");
@@ -417,32 +420,32 @@ void Form1Scores::settleClamp_data()
     QTest::newRow("East empty") << false << "" << "0" << true;
 }
 
-void Form1Scores::settleClamp()
+void MainWindowScores::settleClamp()
 {
     QFETCH(bool, west);
     QFETCH(QString, text);
     QFETCH(QString, settled);
     QFETCH(bool, waitsAgain);
-    Form1Harness h(12, 0);
-    Form1 &f = *h.form;
-    QLineEdit *box = west ? f.Text3 : f.Text4;
+    MainWindowHarness h(12, 0);
+    MainWindow &f = *h.window;
+    QLineEdit *box = west ? f.westScoreBox : f.eastScoreBox;
     switchResults(h);
-    pasteScore(f.Text3, QStringLiteral("5"));
+    pasteScore(f.westScoreBox, QStringLiteral("5"));
     writeQuietly(h, box, text);
 
     settle(h);
     QCOMPARE(box->text(), settled);
-    QCOMPARE(h.board().ScoresSettled, waitsAgain ? 0 : 1);
-    QCOMPARE(f.Timer4->isActive(), waitsAgain);
+    QCOMPARE(h.board().scoresSettled, waitsAgain ? 0 : 1);
+    QCOMPARE(f.scoreSettleWait->isActive(), waitsAgain);
     QCOMPARE(forecastWaiting(h), waitsAgain);
 
     settle(h);
     QCOMPARE(box->text(), settled);
-    QCOMPARE(h.board().ScoresSettled, 1);
+    QCOMPARE(h.board().scoresSettled, true);
     QVERIFY(!forecastWaiting(h));
 }
 
-void Form1Scores::accrual_data()
+void MainWindowScores::accrual_data()
 {
     QTest::addColumn<QList<int>>("taken");
     QTest::addColumn<int>("onAt");
@@ -465,43 +468,43 @@ void Form1Scores::accrual_data()
     QTest::newRow("nothing taken") << QList<int>{} << Noon << QList<int>{Noon + 60} << "1000" << "2000";
 }
 
-void Form1Scores::accrual()
+void MainWindowScores::accrual()
 {
     QFETCH(QList<int>, taken);
     QFETCH(int, onAt);
     QFETCH(QList<int>, ticks);
     QFETCH(QString, west);
     QFETCH(QString, east);
-    Form1Harness h(onAt / 60, onAt % 60);
+    MainWindowHarness h(onAt / 60, onAt % 60);
     takePosts(h, taken);
     settledScores(h, QStringLiteral("1000"), QStringLiteral("2000"));
-    QCOMPARE(h.board().ScoreAccrualMinute, onAt);
+    QCOMPARE(h.board().scoreAccrualMinute, onAt);
 
     for (int minute : ticks)
         tickAt(h, minute);
 
-    QCOMPARE(h.form->Text3->text(), west);
-    QCOMPARE(h.form->Text4->text(), east);
-    QCOMPARE(h.board().ScoreAccrualMinute, ticks.last());
-    QCOMPARE(h.board().ScoreChangeSuppressed, 0);
-    QCOMPARE(h.board().ScoresSettled, 1);
+    QCOMPARE(h.window->westScoreBox->text(), west);
+    QCOMPARE(h.window->eastScoreBox->text(), east);
+    QCOMPARE(h.board().scoreAccrualMinute, ticks.last());
+    QCOMPARE(h.board().scoreChangeSuppressed, false);
+    QCOMPARE(h.board().scoresSettled, true);
 }
 
-void Form1Scores::unsettledScoresCatchUp()
+void MainWindowScores::unsettledScoresCatchUp()
 {
-    Form1Harness h(12, 0);
+    MainWindowHarness h(12, 0);
     takePosts(h, {9, 12});
     switchResults(h);
-    pasteScore(h.form->Text3, QStringLiteral("1000"));
+    pasteScore(h.window->westScoreBox, QStringLiteral("1000"));
     tickAt(h, Noon + 5);
-    QCOMPARE(h.form->Text3->text(), QStringLiteral("1000"));
+    QCOMPARE(h.window->westScoreBox->text(), QStringLiteral("1000"));
 
     settle(h);
     tickAt(h, Noon + 6);
-    QCOMPARE(h.form->Text3->text(), QStringLiteral("1018"));
+    QCOMPARE(h.window->westScoreBox->text(), QStringLiteral("1018"));
 }
 
-void Form1Scores::forecast_data()
+void MainWindowScores::forecast_data()
 {
     QTest::addColumn<ColourScheme>("scheme");
     QTest::addColumn<int>("clock");
@@ -545,7 +548,7 @@ void Form1Scores::forecast_data()
     }
 }
 
-void Form1Scores::forecast()
+void MainWindowScores::forecast()
 {
     QFETCH(ColourScheme, scheme);
     QFETCH(int, clock);
@@ -556,55 +559,55 @@ void Form1Scores::forecast()
     QFETCH(QString, caption);
     QFETCH(QString, tip);
     QFETCH(Winner, winner);
-    Form1Harness h(clock / 60, clock % 60);
-    Form1 &f = *h.form;
+    MainWindowHarness h(clock / 60, clock % 60);
+    MainWindow &f = *h.window;
     if (scheme == ColourScheme::BattleColours) {
-        h.choose = [](Form2 &chooser) { chooser.Option1[1]->click(); };
-        f.menu_seiryoku->trigger();
+        h.choose = [](FactionChooser &chooser) { chooser.schemeOptions[1]->click(); };
+        f.chooseFactionsAction->trigger();
     }
     takePosts(h, taken);
     switchResults(h);
     enterElapsed(h, elapsed);
     settledScores(h, west, east);
 
-    QCOMPARE(f.Label14->text(), caption);
-    QCOMPARE(f.Label14->toolTip(), tip);
-    QCOMPARE(f.Frame4->toolTip(), tip);
-    QCOMPARE(background(f.Label14), campColour(winner, scheme));
-    QCOMPARE(background(f.Frame4), campColour(winner, scheme));
+    QCOMPARE(f.forecastCaption->text(), caption);
+    QCOMPARE(f.forecastCaption->toolTip(), tip);
+    QCOMPARE(f.forecastFrame->toolTip(), tip);
+    QCOMPARE(background(f.forecastCaption), campColour(winner, scheme));
+    QCOMPARE(background(f.forecastFrame), campColour(winner, scheme));
 }
 
-void Form1Scores::waitingForecast_data()
+void MainWindowScores::waitingForecast_data()
 {
     QTest::addColumn<BoardAction>("interrupt");
     QTest::newRow("a score being typed")
-        << BoardAction([](Form1Harness &h) { typeScore(h.form->Text4, QStringLiteral("10001")); });
-    QTest::newRow("an award after a typed score") << BoardAction([](Form1Harness &h) {
-        typeScore(h.form->Text3, QStringLiteral("31000"));
-        awardItem(h.form->menu_seigun, 4)->trigger();
+        << BoardAction([](MainWindowHarness &h) { typeScore(h.window->eastScoreBox, QStringLiteral("10001")); });
+    QTest::newRow("an award after a typed score") << BoardAction([](MainWindowHarness &h) {
+        typeScore(h.window->westScoreBox, QStringLiteral("31000"));
+        awardItem(h.window->westAwardMenu, 4)->trigger();
     });
     QTest::newRow("the elapsed time being typed")
-        << BoardAction([](Form1Harness &h) { h.form->Text2->setText(QStringLiteral("07:00")); });
-    QTest::newRow("an unreadable elapsed time") << BoardAction([](Form1Harness &h) {
+        << BoardAction([](MainWindowHarness &h) { h.window->elapsedBox->setText(QStringLiteral("07:00")); });
+    QTest::newRow("an unreadable elapsed time") << BoardAction([](MainWindowHarness &h) {
         enterElapsed(h, QStringLiteral("abc"));
         tickAt(h, Noon + 1);
     });
 }
 
-void Form1Scores::waitingForecast()
+void MainWindowScores::waitingForecast()
 {
     QFETCH(BoardAction, interrupt);
-    Form1Harness h(12, 0);
+    MainWindowHarness h(12, 0);
     switchResults(h);
     enterElapsed(h, QStringLiteral("06:00"));
     settledScores(h, QStringLiteral("30000"), QStringLiteral("10000"));
-    QCOMPARE(h.form->Label14->text(), QStringLiteral("終了"));
+    QCOMPARE(h.window->forecastCaption->text(), QStringLiteral("終了"));
 
     interrupt(h);
     QVERIFY(forecastWaiting(h));
 }
 
-void Form1Scores::nestedClamp_data()
+void MainWindowScores::nestedClamp_data()
 {
     QTest::addColumn<BoardAction>("disturb");
     QTest::addColumn<QString>("west");
@@ -612,80 +615,80 @@ void Form1Scores::nestedClamp_data()
     QTest::addColumn<bool>("waits");
     QTest::addColumn<QString>("tip");
 
-    QTest::newRow("West at the bound") << BoardAction([](Form1Harness &h) {
-        writeQuietly(h, h.form->Text3, QStringLiteral("100000"));
-        h.form->nokori_time();
+    QTest::newRow("West at the bound") << BoardAction([](MainWindowHarness &h) {
+        writeQuietly(h, h.window->westScoreBox, QStringLiteral("100000"));
+        h.window->updateForecast();
     }) << "0" << "600" << true << "24:00後に終了(28)";
-    QTest::newRow("East below zero") << BoardAction([](Form1Harness &h) {
-        writeQuietly(h, h.form->Text4, QStringLiteral("-300"));
-        h.form->nokori_time();
+    QTest::newRow("East below zero") << BoardAction([](MainWindowHarness &h) {
+        writeQuietly(h, h.window->eastScoreBox, QStringLiteral("-300"));
+        h.window->updateForecast();
     }) << "1500" << "0" << true << "24:00後に終了(24)";
-    QTest::newRow("both out of range") << BoardAction([](Form1Harness &h) {
-        writeQuietly(h, h.form->Text3, QStringLiteral("abc"));
-        writeQuietly(h, h.form->Text4, QStringLiteral("150000"));
-        h.form->nokori_time();
+    QTest::newRow("both out of range") << BoardAction([](MainWindowHarness &h) {
+        writeQuietly(h, h.window->westScoreBox, QStringLiteral("abc"));
+        writeQuietly(h, h.window->eastScoreBox, QStringLiteral("150000"));
+        h.window->updateForecast();
     }) << "0" << "0" << true << "24:00後に終了(28)";
-    QTest::newRow("an award past the bound") << BoardAction([](Form1Harness &h) {
-        writeQuietly(h, h.form->Text3, QStringLiteral("99500"));
-        awardItem(h.form->menu_seigun, 4)->trigger();
+    QTest::newRow("an award past the bound") << BoardAction([](MainWindowHarness &h) {
+        writeQuietly(h, h.window->westScoreBox, QStringLiteral("99500"));
+        awardItem(h.window->westAwardMenu, 4)->trigger();
     }) << "0" << "600" << true << "24:00後に終了(28)";
-    QTest::newRow("a step past the bound") << BoardAction([](Form1Harness &h) {
-        writeQuietly(h, h.form->Text4, QStringLiteral("99950"));
-        press(h.form->Command[9], Qt::LeftButton);
+    QTest::newRow("a step past the bound") << BoardAction([](MainWindowHarness &h) {
+        writeQuietly(h, h.window->eastScoreBox, QStringLiteral("99950"));
+        press(h.window->scoreStepButton(Army::East, 100), Qt::LeftButton);
     }) << "1500" << "0" << true << "24:00後に終了(24)";
-    QTest::newRow("just below the bound") << BoardAction([](Form1Harness &h) {
-        writeQuietly(h, h.form->Text3, QStringLiteral("99999"));
-        h.form->nokori_time();
+    QTest::newRow("just below the bound") << BoardAction([](MainWindowHarness &h) {
+        writeQuietly(h, h.window->westScoreBox, QStringLiteral("99999"));
+        h.window->updateForecast();
     }) << "99999" << "600" << false << "06:00後に終了(20)";
 }
 
-void Form1Scores::nestedClamp()
+void MainWindowScores::nestedClamp()
 {
     QFETCH(BoardAction, disturb);
     QFETCH(QString, west);
     QFETCH(QString, east);
     QFETCH(bool, waits);
     QFETCH(QString, tip);
-    Form1Harness h(12, 0);
-    Form1 &f = *h.form;
+    MainWindowHarness h(12, 0);
+    MainWindow &f = *h.window;
     settledScores(h, QStringLiteral("1500"), QStringLiteral("600"));
-    QCOMPARE(f.Label14->toolTip(), QStringLiteral("24:00後に終了(24)"));
+    QCOMPARE(f.forecastCaption->toolTip(), QStringLiteral("24:00後に終了(24)"));
 
     disturb(h);
-    QCOMPARE(f.Text3->text(), west);
-    QCOMPARE(f.Text4->text(), east);
-    QCOMPARE(h.board().ScoreChangeSuppressed, 0);
+    QCOMPARE(f.westScoreBox->text(), west);
+    QCOMPARE(f.eastScoreBox->text(), east);
+    QCOMPARE(h.board().scoreChangeSuppressed, false);
     QCOMPARE(forecastWaiting(h), waits);
-    QCOMPARE(h.board().ScoresSettled, waits ? 0 : 1);
-    QCOMPARE(f.Timer4->isActive(), waits);
+    QCOMPARE(h.board().scoresSettled, waits ? 0 : 1);
+    QCOMPARE(f.scoreSettleWait->isActive(), waits);
 
     settle(h);
-    QCOMPARE(f.Text3->text(), west);
-    QCOMPARE(f.Text4->text(), east);
-    QCOMPARE(f.Label14->toolTip(), tip);
-    QVERIFY(!f.Timer4->isActive());
+    QCOMPARE(f.westScoreBox->text(), west);
+    QCOMPARE(f.eastScoreBox->text(), east);
+    QCOMPARE(f.forecastCaption->toolTip(), tip);
+    QVERIFY(!f.scoreSettleWait->isActive());
 }
 
-void Form1Scores::accrualPastTheBound()
+void MainWindowScores::accrualPastTheBound()
 {
-    Form1Harness h(12, 0);
-    Form1 &f = *h.form;
+    MainWindowHarness h(12, 0);
+    MainWindow &f = *h.window;
     takePosts(h, {9, 12});
     settledScores(h, QStringLiteral("99990"), QStringLiteral("0"));
 
     // The gain is added after the tick's evaluation and waits for the next one.
     tickAt(h, Noon + 5);
-    QCOMPARE(f.Text3->text(), QStringLiteral("100005"));
-    QCOMPARE(f.Label14->toolTip(), QStringLiteral("05:55後に終了(3)"));
+    QCOMPARE(f.westScoreBox->text(), QStringLiteral("100005"));
+    QCOMPARE(f.forecastCaption->toolTip(), QStringLiteral("05:55後に終了(3)"));
 
     tickAt(h, Noon + 6);
-    QCOMPARE(f.Text3->text(), QStringLiteral("0"));
+    QCOMPARE(f.westScoreBox->text(), QStringLiteral("0"));
     QVERIFY(forecastWaiting(h));
 
     settle(h);
-    QCOMPARE(f.Label14->toolTip(), QStringLiteral("23:54後に終了(5)"));
-    QCOMPARE(f.Label14->text(), QStringLiteral("12:00"));
+    QCOMPARE(f.forecastCaption->toolTip(), QStringLiteral("23:54後に終了(5)"));
+    QCOMPARE(f.forecastCaption->text(), QStringLiteral("12:00"));
 }
 
-QTEST_MAIN(Form1Scores)
-#include "tst_form1_scores.moc"
+QTEST_MAIN(MainWindowScores)
+#include "tst_main_window_scores.moc"

@@ -1,6 +1,6 @@
-#include "support/form1_harness.h"
+#include "support/main_window_harness.h"
 
-#include "app/frm_about.h"
+#include "app/about_box.h"
 
 #include <QCheckBox>
 #include <QClipboard>
@@ -19,10 +19,10 @@ using namespace vantor::testing;
 
 namespace {
 
-void showActive(Form1Harness &h)
+void showActive(MainWindowHarness &h)
 {
-    h.form->show();
-    QVERIFY(QTest::qWaitForWindowActive(h.form.get()));
+    h.window->show();
+    QVERIFY(QTest::qWaitForWindowActive(h.window.get()));
 }
 
 void focusBox(QLineEdit *box)
@@ -33,31 +33,31 @@ void focusBox(QLineEdit *box)
 
 // Everything a post shows besides which of its controls are visible, and the
 // values the window keeps for the whole battle.
-QStringList boardLooks(Form1Harness &h)
+QStringList boardLooks(MainWindowHarness &h)
 {
     QStringList looks;
     for (int s = 0; s < SlotCount; ++s) {
         const PostControls &p = h.post(s);
-        looks << p.Frame1->title() << p.Text1->text() << QString::number(p.Text1->font().bold())
-              << QString::number(p.Text1->isEnabled());
+        looks << p.frame->title() << p.timeBox->text() << QString::number(p.timeBox->font().bold())
+              << QString::number(p.timeBox->isEnabled());
         for (const QWidget *control : p.colouredGroup())
             looks << control->palette().color(QPalette::Window).name();
         for (const QWidget *control : p.tooltipGroup())
             looks << control->toolTip();
-        for (const QLabel *label : {p.Label1, p.Label2, p.Label3, p.Label7, p.Label8, p.Label9, p.Label10, p.Label11})
+        for (const QLabel *label : {p.mainName, p.viceName, p.statusCaption, p.tagCaption, p.detailsMainName, p.mainGeneralDetails, p.detailsViceName, p.viceGeneralDetails})
             looks << label->text();
-        looks << QString::number(h.board().SlotStatus[s]) << QString::number(h.board().PlaceMinute[s])
-              << QString::number(h.board().PlaceArmed[s]) << QString::number(h.board().SavedFlag[s]);
+        looks << QString::number(int(h.board().posts[s].status)) << QString::number(h.board().posts[s].placeMinute)
+              << QString::number(h.board().posts[s].placeArmed) << QString::number(h.board().posts[s].savedSchedule.has_value());
     }
-    const Form1 &f = *h.form;
-    looks << f.Text2->text() << f.Text3->text() << f.Text4->text() << f.Label12->text() << f.Label13->text()
-          << f.Label14->text() << QString::number(h.board().ElapsedMinutes)
-          << QString::number(h.board().UserInputArmed) << QString::number(f.Timer2->isActive())
-          << QString::number(f.Timer3->isActive()) << QString::number(f.Timer4->isActive());
+    const MainWindow &f = *h.window;
+    looks << f.elapsedBox->text() << f.westScoreBox->text() << f.eastScoreBox->text() << f.westRateCaption->text() << f.eastRateCaption->text()
+          << f.forecastCaption->text() << QString::number(h.board().elapsedMinutes)
+          << QString::number(h.board().userInputArmed) << QString::number(f.placementEditWait->isActive())
+          << QString::number(f.elapsedEditWait->isActive()) << QString::number(f.scoreSettleWait->isActive());
     return looks;
 }
 
-enum class Use { Button, MenuItem, KeyInText2, KeyInTimeBox };
+enum class Use { Button, MenuItem, KeyInElapsedBox, KeyInTimeBox };
 
 void trigger(Use use, QPushButton *button, QAction *item, Qt::Key key)
 {
@@ -68,7 +68,7 @@ void trigger(Use use, QPushButton *button, QAction *item, Qt::Key key)
     case Use::MenuItem:
         item->trigger();
         break;
-    case Use::KeyInText2:
+    case Use::KeyInElapsedBox:
     case Use::KeyInTimeBox:
         // The keyboard delivers to the box that has the focus, so the box is
         // asked first whether it wants the key for its own undo or copy.
@@ -87,16 +87,16 @@ QString crlf(const QStringList &lines)
 
 Q_DECLARE_METATYPE(Use)
 
-class Form1Commands : public QObject {
+class MainWindowCommands : public QObject {
     Q_OBJECT
 private slots:
     void displayModeCycle_data()
     {
         QTest::addColumn<Use>("use");
         QTest::addColumn<int>("uses");
-        const std::pair<Use, const char *> uses[] = {{Use::Button, "Command3"},
+        const std::pair<Use, const char *> uses[] = {{Use::Button, "displaySwitchButton"},
                                                      {Use::MenuItem, "menu item"},
-                                                     {Use::KeyInText2, "Ctrl+Z in Text2"},
+                                                     {Use::KeyInElapsedBox, "Ctrl+Z in elapsedBox"},
                                                      {Use::KeyInTimeBox, "Ctrl+Z in a time box"}};
         for (const auto &[use, name] : uses)
             for (int n = 1; n <= 3; ++n)
@@ -107,12 +107,12 @@ private slots:
     {
         QFETCH(Use, use);
         QFETCH(int, uses);
-        Form1Harness h;
+        MainWindowHarness h;
         showActive(h);
-        h.form->hyouji_change(4, 0, 1);
-        h.form->hyouji_change(4, 0, 1); // the time box of post 4 takes input
-        QLineEdit *box = use == Use::KeyInText2 ? h.form->Text2 : h.post(4).Text1;
-        if (use == Use::KeyInText2 || use == Use::KeyInTimeBox) {
+        h.window->changePost(4, false, Qt::LeftButton);
+        h.window->changePost(4, false, Qt::LeftButton); // the time box of post 4 takes input
+        QLineEdit *box = use == Use::KeyInElapsedBox ? h.window->elapsedBox : h.post(4).timeBox;
+        if (use == Use::KeyInElapsedBox || use == Use::KeyInTimeBox) {
             focusBox(box);
             box->end(false);
             QTest::keyClicks(box, QStringLiteral("7"));
@@ -121,19 +121,19 @@ private slots:
         const QStringList looks = boardLooks(h);
 
         for (int n = 0; n < uses; ++n)
-            trigger(use, h.form->Command3, h.form->menu_hyouji_change, Qt::Key_Z);
+            trigger(use, h.window->displaySwitchButton, h.window->displaySwitchAction, Qt::Key_Z);
 
         const int mode = uses % 3;
-        QCOMPARE(h.board().DisplayMode, mode);
+        QCOMPARE(int(h.board().displayMode), mode);
         QCOMPARE(box->text(), typed); // the menu's Ctrl+Z is not the box's undo
         QCOMPARE(boardLooks(h), looks);
         for (int s = 0; s < SlotCount; ++s) {
             const PostControls &p = h.post(s);
-            const QList<QWidget *> all{p.Label1, p.Label2, p.Label3, p.Label7, p.Picture1,
-                                       p.Image1, p.Label8, p.Label9, p.Label10, p.Label11};
-            const QList<QList<QWidget *>> shownByMode{{p.Label1, p.Label2, p.Label3},
-                                                      {p.Label1, p.Label2, p.Label7, p.Image1},
-                                                      {p.Label8, p.Label9, p.Label10, p.Label11}};
+            const QList<QWidget *> all{p.mainName, p.viceName, p.statusCaption, p.tagCaption, p.pictureBox,
+                                       p.tagPicture, p.detailsMainName, p.mainGeneralDetails, p.detailsViceName, p.viceGeneralDetails};
+            const QList<QList<QWidget *>> shownByMode{{p.mainName, p.viceName, p.statusCaption},
+                                                      {p.mainName, p.viceName, p.tagCaption, p.tagPicture},
+                                                      {p.detailsMainName, p.mainGeneralDetails, p.detailsViceName, p.viceGeneralDetails}};
             for (QWidget *control : all)
                 QCOMPARE(control->isVisible(), shownByMode[mode].contains(control));
         }
@@ -141,13 +141,13 @@ private slots:
 
     void restorationPostsStayHiddenInEveryMode()
     {
-        Form1Harness h;
-        h.choose = [](Form2 &chooser) { chooser.Check1->click(); };
-        h.form->Form_Load();
+        MainWindowHarness h;
+        h.choose = [](FactionChooser &chooser) { chooser.restorationCheck->click(); };
+        h.window->buildBoard();
         for (int n = 0; n < 4; ++n) {
             for (int s = 0; s < SlotCount; ++s)
-                QCOMPARE(h.post(s).Frame1->isHidden(), s >= 9 && s <= 11);
-            h.form->Command3_Click();
+                QCOMPARE(h.post(s).frame->isHidden(), s >= 9 && s <= 11);
+            h.window->switchDisplayMode();
         }
     }
 
@@ -155,7 +155,7 @@ private slots:
     {
         QTest::addColumn<QString>("how");
         QTest::addColumn<bool>("ok");
-        for (const QString &how : {QStringLiteral("window close"), QStringLiteral("file_end"),
+        for (const QString &how : {QStringLiteral("window close"), QStringLiteral("exitAction"),
                                   QStringLiteral("終了 menu item")}) {
             QTest::newRow(qPrintable(how + QStringLiteral(", OK"))) << how << true;
             QTest::newRow(qPrintable(how + QStringLiteral(", Cancel"))) << how << false;
@@ -166,25 +166,25 @@ private slots:
     {
         QFETCH(QString, how);
         QFETCH(bool, ok);
-        Form1Harness h;
+        MainWindowHarness h;
         showActive(h);
-        h.form->hyouji_change(4, 0, 1);
+        h.window->changePost(4, false, Qt::LeftButton);
         const QStringList looks = boardLooks(h);
         h.answers = {ok};
 
         if (how == QLatin1String("window close"))
-            QCOMPARE(h.form->close(), ok);
-        else if (how == QLatin1String("file_end"))
-            h.form->file_end_Click();
+            QCOMPARE(h.window->close(), ok);
+        else if (how == QLatin1String("exitAction"))
+            h.window->exitCommand();
         else
-            h.form->file_end->trigger();
+            h.window->exitAction->trigger();
 
         QCOMPARE(h.asked.size(), 1); // OK in the menu does not ask a second time on closing
         QCOMPARE(h.asked[0].title, QStringLiteral("終了確認"));
         QCOMPARE(h.asked[0].text, QStringLiteral("終了してよろしいですか？"));
         QCOMPARE(h.asked[0].icon, QMessageBox::Question);
         QVERIFY(h.asked[0].withCancel);
-        QCOMPARE(h.form->isVisible(), !ok);
+        QCOMPARE(h.window->isVisible(), !ok);
         if (!ok)
             QCOMPARE(boardLooks(h), looks);
     }
@@ -195,19 +195,19 @@ private slots:
     {
         QTest::addColumn<bool>("fromMenu");
         QTest::newRow("window close") << false;
-        QTest::newRow("file_end") << true;
+        QTest::newRow("exitAction") << true;
     }
 
     void confirmedExitEndsTheProgram()
     {
         QFETCH(bool, fromMenu);
-        Form1Harness h;
+        MainWindowHarness h;
         showActive(h);
-        QTimer::singleShot(0, h.form.get(), [&h, fromMenu] {
+        QTimer::singleShot(0, h.window.get(), [&h, fromMenu] {
             if (fromMenu)
-                h.form->file_end_Click();
+                h.window->exitCommand();
             else
-                h.form->close();
+                h.window->close();
         });
         QTimer hang;
         hang.setSingleShot(true);
@@ -219,12 +219,12 @@ private slots:
 
     void aboutBoxOpensModallyAndCloses()
     {
-        Form1Harness h;
-        QList<QPointer<frmAbout>> opened;
+        MainWindowHarness h;
+        QList<QPointer<AboutBox>> opened;
         QStringList titles;
         QStringList labels;
         Prompt::setDialogHandler([&](QDialog &dialog) {
-            auto *about = qobject_cast<frmAbout *>(&dialog);
+            auto *about = qobject_cast<AboutBox *>(&dialog);
             QVERIFY(about);
             opened << about;
             titles << about->windowTitle();
@@ -236,8 +236,8 @@ private slots:
             QCOMPARE(about->result(), int(QDialog::Accepted));
         });
 
-        h.form->show_ver->trigger();
-        h.form->show_ver_Click();
+        h.window->aboutAction->trigger();
+        h.window->showAbout();
 
         QCOMPARE(titles, (QStringList{QStringLiteral("ﾊﾞｰｼﾞｮﾝ情報"), QStringLiteral("ﾊﾞｰｼﾞｮﾝ情報")}));
         QCOMPARE(opened.size(), 2);
@@ -251,24 +251,24 @@ private slots:
     void exportOfAFreshBoard_data()
     {
         QTest::addColumn<Use>("use");
-        QTest::newRow("Command2") << Use::Button;
+        QTest::newRow("copyReportButton") << Use::Button;
         QTest::newRow("menu item") << Use::MenuItem;
-        QTest::newRow("Ctrl+C in Text2") << Use::KeyInText2;
+        QTest::newRow("Ctrl+C in elapsedBox") << Use::KeyInElapsedBox;
     }
 
     void exportOfAFreshBoard()
     {
         QFETCH(Use, use);
-        Form1Harness h(9, 5);
+        MainWindowHarness h(9, 5);
         showActive(h);
         QGuiApplication::clipboard()->setText(QStringLiteral("old"));
-        if (use == Use::KeyInText2) {
-            focusBox(h.form->Text2);
-            h.form->Text2->selectAll();
+        if (use == Use::KeyInElapsedBox) {
+            focusBox(h.window->elapsedBox);
+            h.window->elapsedBox->selectAll();
         }
         const QStringList looks = boardLooks(h);
 
-        trigger(use, h.form->Command2, h.form->menu_copy, Qt::Key_C);
+        trigger(use, h.window->copyReportButton, h.window->copyReportAction, Qt::Key_C);
 
         const QString expected = crlf({
             QStringLiteral("～合戦状況09:05(00:00経過)現在～"),
@@ -294,32 +294,32 @@ private slots:
     void exportOfABoardInPlay_data()
     {
         QTest::addColumn<Use>("use");
-        QTest::newRow("Command2") << Use::Button;
+        QTest::newRow("copyReportButton") << Use::Button;
         QTest::newRow("Ctrl+C in a time box") << Use::KeyInTimeBox;
     }
 
     void exportOfABoardInPlay()
     {
         QFETCH(Use, use);
-        Form1Harness h(12, 0);
-        h.choose = [](Form2 &chooser) { chooser.Check1->click(); };
-        h.form->Form_Load();
+        MainWindowHarness h(12, 0);
+        h.choose = [](FactionChooser &chooser) { chooser.restorationCheck->click(); };
+        h.window->buildBoard();
         showActive(h);
-        h.form->hyouji_change(12, 0, 2);                 // East own general awaiting, due 13:00
-        h.form->hyouji_change(8, 0, 2);                  // West own general awaiting
-        h.post(8).Text1->setText(QString());              // ... time cleared by the user
-        h.form->hyouji_change(0, 0, 1);
-        h.form->hyouji_change(0, 0, 1);                  // West post taken, rival awaiting, due 13:00
+        h.window->changePost(12, false, Qt::RightButton);                 // East own general awaiting, due 13:00
+        h.window->changePost(8, false, Qt::RightButton);                  // West own general awaiting
+        h.post(8).timeBox->setText(QString());              // ... time cleared by the user
+        h.window->changePost(0, false, Qt::LeftButton);
+        h.window->changePost(0, false, Qt::LeftButton);                  // West post taken, rival awaiting, due 13:00
         h.clock.set(12, 34);
-        h.form->Text2->setText(QStringLiteral("00:34"));
+        h.window->elapsedBox->setText(QStringLiteral("00:34"));
         if (use == Use::KeyInTimeBox)
-            focusBox(h.post(0).Text1);
+            focusBox(h.post(0).timeBox);
         const QStringList looks = boardLooks(h);
         QGuiApplication::clipboard()->setText(QStringLiteral("old"));
 
-        trigger(use, h.form->Command2, h.form->menu_copy, Qt::Key_C);
+        trigger(use, h.window->copyReportButton, h.window->copyReportAction, Qt::Key_C);
         const QString first = QGuiApplication::clipboard()->text();
-        h.form->Command2_Click();
+        h.window->copyReport();
 
         const BattleBoard &b = h.board();
         const QString expected = crlf({
@@ -335,9 +335,9 @@ private slots:
             QString(),
             QStringLiteral("～　武将配置予定時刻　～"),
             QStringLiteral("徳川家左翼後詰：北条家・%1(徳川家・%2)→13:00")
-                .arg(b.EastGeneralNames[0][0], b.WestGeneralNames[0][0]),
-            QStringLiteral("徳川家右翼先鋒：徳川家・%1→不明").arg(b.WestGeneralNames[8][0]),
-            QStringLiteral("北条家%1：北条家・%2→13:00").arg(h.post(12).Frame1->title(), b.EastGeneralNames[12][0]),
+                .arg(b.posts[0].east.main.name, b.posts[0].west.main.name),
+            QStringLiteral("徳川家右翼先鋒：徳川家・%1→不明").arg(b.posts[8].west.main.name),
+            QStringLiteral("北条家%1：北条家・%2→13:00").arg(h.post(12).frame->title(), b.posts[12].east.main.name),
         });
         QCOMPARE(first, expected);
         QCOMPARE(QGuiApplication::clipboard()->text(), expected);
@@ -345,5 +345,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(Form1Commands)
-#include "tst_form1_commands.moc"
+QTEST_MAIN(MainWindowCommands)
+#include "tst_main_window_commands.moc"

@@ -3,8 +3,8 @@
 // and the faction chooser is answered by a function instead of a modal wait.
 #pragma once
 
-#include "app/form1.h"
-#include "app/form2.h"
+#include "app/main_window.h"
+#include "app/faction_chooser.h"
 #include "app/prompt.h"
 #include "clock/clock_helpers.h"
 
@@ -29,15 +29,15 @@ public:
     QTime time{12, 0};
 };
 
-struct Form1Harness {
+struct MainWindowHarness {
     FakeClock clock;
     QList<PromptRequest> asked;
     std::deque<bool> answers;                         // OK when empty
     std::function<void(const PromptRequest &)> whileOpen; // runs while a box is "open"
-    std::function<void(Form2 &)> choose;              // fills the chooser; OK is pressed after it
-    std::unique_ptr<Form1> form;
+    std::function<void(FactionChooser &)> choose;              // fills the chooser; OK is pressed after it
+    std::unique_ptr<MainWindow> window;
 
-    explicit Form1Harness(int hour = 12, int minute = 0)
+    explicit MainWindowHarness(int hour = 12, int minute = 0)
     {
         clock.set(hour, minute);
         setClockSource(&clock);
@@ -52,29 +52,29 @@ struct Form1Harness {
             return ok;
         });
         Prompt::setDialogHandler([this](QDialog &dialog) {
-            if (auto *chooser = qobject_cast<Form2 *>(&dialog)) {
+            if (auto *chooser = qobject_cast<FactionChooser *>(&dialog)) {
                 if (choose)
                     choose(*chooser);
-                if (chooser->Command1->isEnabled())
-                    chooser->Command1->click();
+                if (chooser->okButton->isEnabled())
+                    chooser->okButton->click();
                 else
                     chooser->reject();
             }
         });
-        form = std::make_unique<Form1>();
-        form->Form_Load();
+        window = std::make_unique<MainWindow>();
+        window->buildBoard();
     }
 
-    ~Form1Harness()
+    ~MainWindowHarness()
     {
-        form.reset();
+        window.reset();
         Prompt::setBoxHandler({});
         Prompt::setDialogHandler({});
         setClockSource(nullptr);
     }
 
-    BattleBoard &board() { return form->board(); }
-    PostControls &post(int slot) { return form->posts[slot]; }
+    BattleBoard &board() { return window->board(); }
+    PostControls &post(int slot) { return window->posts[slot]; }
     int noticesShown() const
     {
         int n = 0;

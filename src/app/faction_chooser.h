@@ -19,10 +19,10 @@ class QRadioButton;
 
 namespace vantor {
 
-class Form2 : public QDialog {
+class FactionChooser : public QDialog {
     Q_OBJECT
 public:
-    explicit Form2(QWidget *parent = nullptr);
+    explicit FactionChooser(QWidget *parent = nullptr);
 
     FactionChoice choice() const;
     QImage emblem(Faction faction) const;
@@ -31,14 +31,14 @@ public:
     // default colours, no restoration.
     void resetToStart();
 
-    QListWidget *List1[2]{};
-    QGroupBox *Frame1 = nullptr;
-    QGroupBox *Frame2 = nullptr;
-    QGroupBox *Frame3 = nullptr;
-    QCheckBox *Check1 = nullptr;
-    QRadioButton *Option1[2]{};
-    QPushButton *Command1 = nullptr;
-    QLabel *Label1 = nullptr;
+    QListWidget *factionLists[2]{}; // West, East
+    QGroupBox *westFrame = nullptr;
+    QGroupBox *eastFrame = nullptr;
+    QGroupBox *schemeFrame = nullptr;
+    QCheckBox *restorationCheck = nullptr;
+    QRadioButton *schemeOptions[2]{}; // default colours, the great battle's colours
+    QPushButton *okButton = nullptr;
+    QLabel *titleCaption = nullptr;
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -49,9 +49,9 @@ public slots:
 
 private:
     void fillLists(int entries);
-    void List1_Click();
-    void Option1_Click();
-    void Command1_Click();
+    void onFactionPicked();
+    void onSchemePicked();
+    void acceptChoice();
     void paintScheme();
 };
 

@@ -2,7 +2,7 @@
 // placement schedule with the save and restore around Present, the points of a
 // fallen main general, the rates with the balance bar, the placement notice and
 // the score floor.
-#include "support/form1_harness.h"
+#include "support/main_window_harness.h"
 
 #include "app/artwork.h"
 #include "roster/roster.h"
@@ -41,28 +41,28 @@ QStringList eleven(const QString &text)
     return QStringList(11, text);
 }
 
-void battleColours(Form2 &chooser)
+void battleColours(FactionChooser &chooser)
 {
-    chooser.Option1[1]->setChecked(true);
+    chooser.schemeOptions[1]->setChecked(true);
 }
 
 // Puts a post one step before `status` and takes the step without a button.
-void stepInto(Form1Harness &h, int slot, int status)
+void stepInto(MainWindowHarness &h, int slot, int status)
 {
-    h.board().SlotStatus[slot] = (status + 5) % 6;
-    h.form->hyouji_change(slot, 0, 0);
+    h.board().posts[slot].status = PostStatus((status + 5) % 6);
+    h.window->changePost(slot, false, Qt::NoButton);
 }
 
-void showScores(Form1Harness &h, const QString &west, const QString &east)
+void showScores(MainWindowHarness &h, const QString &west, const QString &east)
 {
-    h.form->Check3->setChecked(true);
-    h.form->Text3->setText(west);
-    h.form->Text4->setText(east);
+    h.window->battleResultsCheck->setChecked(true);
+    h.window->westScoreBox->setText(west);
+    h.window->eastScoreBox->setText(east);
 }
 
 } // namespace
 
-class Form1PostHub : public QObject {
+class MainWindowPostHub : public QObject {
     Q_OBJECT
 private slots:
     void eachStatusShows_data()
@@ -109,34 +109,34 @@ private slots:
         QFETCH(QString, tag);
         QFETCH(int, icon);
         QFETCH(bool, awaiting);
-        Form1Harness h;
+        MainWindowHarness h;
         if (battle) {
             h.choose = battleColours;
-            h.form->menu_seiryoku_Click();
+            h.window->chooseFactions();
         }
         stepInto(h, slot, status);
         const PostControls &p = h.post(slot);
 
         const Faction holder = namesArmy == 0 ? Tokugawa : Hojo;
-        QCOMPARE(p.Label1->text(), rosterName(holder, namesArmy, slot, 0));
-        QCOMPARE(p.Label8->text(), rosterName(holder, namesArmy, slot, 0));
-        QCOMPARE(p.Label2->text(), rosterName(holder, namesArmy, slot, 1));
-        QCOMPARE(p.Label10->text(), rosterName(holder, namesArmy, slot, 1));
-        QCOMPARE(p.Label9->text(), rosterInfo(holder, namesArmy, slot, 0));
-        QCOMPARE(p.Label11->text(), rosterInfo(holder, namesArmy, slot, 1));
+        QCOMPARE(p.mainName->text(), rosterName(holder, namesArmy, slot, 0));
+        QCOMPARE(p.detailsMainName->text(), rosterName(holder, namesArmy, slot, 0));
+        QCOMPARE(p.viceName->text(), rosterName(holder, namesArmy, slot, 1));
+        QCOMPARE(p.detailsViceName->text(), rosterName(holder, namesArmy, slot, 1));
+        QCOMPARE(p.mainGeneralDetails->text(), rosterInfo(holder, namesArmy, slot, 0));
+        QCOMPARE(p.viceGeneralDetails->text(), rosterInfo(holder, namesArmy, slot, 1));
         for (const QWidget *w : p.colouredGroup())
             QCOMPARE(background(w), QColor(colour));
-        QCOMPARE(p.Label3->text(), word);
-        QCOMPARE(p.Label7->text(), tag);
+        QCOMPARE(p.statusCaption->text(), word);
+        QCOMPARE(p.tagCaption->text(), tag);
         const QImage picture = icon < 0 ? factionEmblem(holder) : statusIcon(icon);
-        QCOMPARE(p.Image1->pixmap().toImage(), QPixmap::fromImage(picture).toImage());
+        QCOMPARE(p.tagPicture->pixmap().toImage(), QPixmap::fromImage(picture).toImage());
 
-        QCOMPARE(p.Text1->isEnabled(), awaiting);
-        QCOMPARE(p.Text1->font().bold(), awaiting);
-        QCOMPARE(p.Text1->text(), awaiting ? QStringLiteral("13:00") : QString());
+        QCOMPARE(p.timeBox->isEnabled(), awaiting);
+        QCOMPARE(p.timeBox->font().bold(), awaiting);
+        QCOMPARE(p.timeBox->text(), awaiting ? QStringLiteral("13:00") : QString());
         QCOMPARE(tooltips(p), eleven(awaiting ? QStringLiteral("01:00後に配置") : QString()));
-        QCOMPARE(h.board().PlaceArmed[slot], awaiting ? 1 : 0);
-        QCOMPARE(h.board().UserInputArmed, 1);
+        QCOMPARE(h.board().posts[slot].placeArmed, awaiting ? 1 : 0);
+        QCOMPARE(h.board().userInputArmed, true);
     }
 
     void rightClickOnFreshPostSchedulesAnHourAhead_data()
@@ -158,71 +158,70 @@ private slots:
         QFETCH(int, minute);
         QFETCH(QString, due);
         QFETCH(int, dueMinute);
-        Form1Harness h(hour, minute);
-        QTest::mouseClick(h.post(3).Label1, Qt::RightButton);
+        MainWindowHarness h(hour, minute);
+        QTest::mouseClick(h.post(3).mainName, Qt::RightButton);
 
         const PostControls &p = h.post(3);
-        QCOMPARE(h.board().SlotStatus[3], int(OwnAwaiting));
-        QCOMPARE(p.Text1->text(), due);
-        QVERIFY(p.Text1->isEnabled());
-        QVERIFY(p.Text1->font().bold());
-        QCOMPARE(h.board().PlaceMinute[3], dueMinute);
-        QCOMPARE(h.board().PlaceArmed[3], 1);
-        QCOMPARE(h.board().SavedFlag[3], 0);
+        QCOMPARE(h.board().posts[3].status, OwnAwaiting);
+        QCOMPARE(p.timeBox->text(), due);
+        QVERIFY(p.timeBox->isEnabled());
+        QVERIFY(p.timeBox->font().bold());
+        QCOMPARE(h.board().posts[3].placeMinute, dueMinute);
+        QCOMPARE(h.board().posts[3].placeArmed, true);
+        QVERIFY(!h.board().posts[3].savedSchedule);
         QCOMPARE(tooltips(p), eleven(QStringLiteral("01:00後に配置")));
-        QCOMPARE(background(p.Frame1), QColor(0xC0C0FF));
-        QCOMPARE(p.Label1->text(), h.board().WestGeneralNames[3][0]);
+        QCOMPARE(background(p.frame), QColor(0xC0C0FF));
+        QCOMPARE(p.mainName->text(), h.board().posts[3].west.main.name);
     }
 
     void forwardIntoPresentAndBackRestoresTheSchedule()
     {
-        Form1Harness h(12, 0);
+        MainWindowHarness h(12, 0);
         const PostControls &p = h.post(4);
-        QTest::mouseClick(p.Frame1, Qt::RightButton); // 0 -> 5, due 13:00
+        QTest::mouseClick(p.frame, Qt::RightButton); // 0 -> 5, due 13:00
         h.clock.set(12, 10);
-        QTest::mouseClick(p.Label2, Qt::LeftButton); // 5 -> 0 saves the schedule
-        QCOMPARE(p.Text1->text(), QString());
-        QCOMPARE(h.board().PlaceArmed[4], 0);
-        QCOMPARE(h.board().SavedFlag[4], 1);
+        QTest::mouseClick(p.viceName, Qt::LeftButton); // 5 -> 0 saves the schedule
+        QCOMPARE(p.timeBox->text(), QString());
+        QCOMPARE(h.board().posts[4].placeArmed, false);
+        QVERIFY(h.board().posts[4].savedSchedule);
 
         h.clock.set(12, 25);
-        QTest::mouseClick(p.Label3, Qt::RightButton); // 0 -> 5 restores it
-        QCOMPARE(h.board().SlotStatus[4], 5);
-        QCOMPARE(p.Text1->text(), QStringLiteral("13:00"));
-        QCOMPARE(h.board().PlaceMinute[4], 780);
-        QCOMPARE(h.board().PlaceArmed[4], 1);
-        QVERIFY(p.Text1->font().bold());
+        QTest::mouseClick(p.statusCaption, Qt::RightButton); // 0 -> 5 restores it
+        QCOMPARE(h.board().posts[4].status, OwnAwaiting);
+        QCOMPARE(p.timeBox->text(), QStringLiteral("13:00"));
+        QCOMPARE(h.board().posts[4].placeMinute, 780);
+        QCOMPARE(h.board().posts[4].placeArmed, true);
+        QVERIFY(p.timeBox->font().bold());
         QCOMPARE(tooltips(p), eleven(QStringLiteral("00:35後に配置")));
-        QCOMPARE(h.board().SavedFlag[4], 0);
-        QCOMPARE(h.board().SavedTimeText[4], QString());
+        QVERIFY(!h.board().posts[4].savedSchedule);
 
         // Consumed: further right clicks round to the other Awaiting status schedule afresh.
         for (int k = 0; k < 3; ++k)
-            QTest::mouseClick(p.Label1, Qt::RightButton); // 5 -> 4 -> 3 -> 2
-        QCOMPARE(h.board().SlotStatus[4], 2);
-        QCOMPARE(p.Text1->text(), QStringLiteral("13:25"));
-        QCOMPARE(h.board().PlaceMinute[4], 805);
+            QTest::mouseClick(p.mainName, Qt::RightButton); // 5 -> 4 -> 3 -> 2
+        QCOMPARE(h.board().posts[4].status, RivalAwaiting);
+        QCOMPARE(p.timeBox->text(), QStringLiteral("13:25"));
+        QCOMPARE(h.board().posts[4].placeMinute, 805);
         QCOMPARE(tooltips(p), eleven(QStringLiteral("01:00後に配置")));
     }
 
     void restoredTypedTimeWaitsForTheReader()
     {
-        Form1Harness h(12, 0);
+        MainWindowHarness h(12, 0);
         const PostControls &p = h.post(13);
-        QTest::mouseClick(p.Frame1, Qt::RightButton);
+        QTest::mouseClick(p.frame, Qt::RightButton);
         for (int k = 0; k < 5; ++k)
-            QTest::keyClick(p.Text1, Qt::Key_Backspace);
-        QTest::keyClicks(p.Text1, "14:45");
-        QCOMPARE(h.board().PlaceArmed[13], 0);
+            QTest::keyClick(p.timeBox, Qt::Key_Backspace);
+        QTest::keyClicks(p.timeBox, "14:45");
+        QCOMPARE(h.board().posts[13].placeArmed, false);
 
-        QTest::mouseClick(p.Frame1, Qt::LeftButton);
-        h.form->Timer2->stop();
-        QTest::mouseClick(p.Frame1, Qt::RightButton);
+        QTest::mouseClick(p.frame, Qt::LeftButton);
+        h.window->placementEditWait->stop();
+        QTest::mouseClick(p.frame, Qt::RightButton);
 
-        QCOMPARE(p.Text1->text(), QStringLiteral("14:45"));
-        QCOMPARE(h.board().PlaceArmed[13], 0);
-        QVERIFY(!p.Text1->font().bold());
-        QVERIFY(h.form->Timer2->isActive());
+        QCOMPARE(p.timeBox->text(), QStringLiteral("14:45"));
+        QCOMPARE(h.board().posts[13].placeArmed, false);
+        QVERIFY(!p.timeBox->font().bold());
+        QVERIFY(h.window->placementEditWait->isActive());
         QCOMPARE(tooltips(p), eleven(QString()));
     }
 
@@ -258,28 +257,28 @@ private slots:
         QFETCH(QString, east);
         QFETCH(QString, westBack);
         QFETCH(QString, eastBack);
-        Form1Harness h;
+        MainWindowHarness h;
         showScores(h, "1000", "1000");
-        h.board().SlotStatus[slot] = from;
+        h.board().posts[slot].status = PostStatus(from);
 
-        QTest::mouseClick(h.post(slot).Label1, button);
-        QCOMPARE(h.form->Text3->text(), west);
-        QCOMPARE(h.form->Text4->text(), east);
-        QTest::mouseClick(h.post(slot).Label1, Qt::RightButton);
-        QCOMPARE(h.board().SlotStatus[slot], from);
-        QCOMPARE(h.form->Text3->text(), westBack);
-        QCOMPARE(h.form->Text4->text(), eastBack);
-        QCOMPARE(h.board().ScoreChangeSuppressed, 0);
+        QTest::mouseClick(h.post(slot).mainName, button);
+        QCOMPARE(h.window->westScoreBox->text(), west);
+        QCOMPARE(h.window->eastScoreBox->text(), east);
+        QTest::mouseClick(h.post(slot).mainName, Qt::RightButton);
+        QCOMPARE(int(h.board().posts[slot].status), from);
+        QCOMPARE(h.window->westScoreBox->text(), westBack);
+        QCOMPARE(h.window->eastScoreBox->text(), eastBack);
+        QCOMPARE(h.board().scoreChangeSuppressed, false);
     }
 
     void noPointsWithoutTheBattleResults()
     {
-        Form1Harness h;
-        h.form->Text4->setText("1000");
-        h.board().SlotStatus[4] = OwnFighting;
-        QTest::mouseClick(h.post(4).Label1, Qt::LeftButton);
-        QCOMPARE(h.board().SlotStatus[4], int(RivalAwaiting));
-        QCOMPARE(h.form->Text4->text(), QStringLiteral("1000"));
+        MainWindowHarness h;
+        h.window->eastScoreBox->setText("1000");
+        h.board().posts[4].status = OwnFighting;
+        QTest::mouseClick(h.post(4).mainName, Qt::LeftButton);
+        QCOMPARE(h.board().posts[4].status, RivalAwaiting);
+        QCOMPARE(h.window->eastScoreBox->text(), QStringLiteral("1000"));
     }
 
     void ratesAndBalanceBar_data()
@@ -308,24 +307,24 @@ private slots:
         QFETCH(int, presses);
         QFETCH(int, westRate);
         QFETCH(int, eastRate);
-        Form1Harness h;
+        MainWindowHarness h;
         if (battle) {
             h.choose = battleColours;
-            h.form->menu_seiryoku_Click();
+            h.window->chooseFactions();
         }
         for (int slot : taken)
             for (int k = 0; k < presses; ++k)
-                QTest::mouseClick(h.post(slot).Frame1, Qt::LeftButton);
+                QTest::mouseClick(h.post(slot).frame, Qt::LeftButton);
 
-        QCOMPARE(h.board().WestRate, westRate);
-        QCOMPARE(h.board().EastRate, eastRate);
-        QCOMPARE(h.form->Label12->text(), QString::number(westRate));
-        QCOMPARE(h.form->Label13->text(), QString::number(eastRate));
+        QCOMPARE(h.board().westRate, westRate);
+        QCOMPARE(h.board().eastRate, eastRate);
+        QCOMPARE(h.window->westRateCaption->text(), QString::number(westRate));
+        QCOMPARE(h.window->eastRateCaption->text(), QString::number(eastRate));
         const QColor west(battle ? 0xFF8080 : 0x8080FF);
         const QColor east(battle ? 0x8080FF : 0xFF8080);
         for (int k = 0; k < 21; ++k) {
             const QColor expected = k < westRate ? west : k >= 21 - eastRate ? east : QColor(0xE0E0E0);
-            QCOMPARE(background(h.form->Picture4[k]), expected);
+            QCOMPARE(background(h.window->balanceBar[k]), expected);
         }
     }
 
@@ -351,16 +350,16 @@ private slots:
         QFETCH(int, from);
         QFETCH(QString, text);
         for (const bool notify : {true, false}) {
-            Form1Harness h;
-            h.form->Check2->setChecked(notify);
-            h.board().SlotStatus[slot] = from;
-            h.post(slot).Text1->setText("13:00");
-            h.form->hyouji_change(slot, 1, 0);
+            MainWindowHarness h;
+            h.window->noticeBoxCheck->setChecked(notify);
+            h.board().posts[slot].status = PostStatus(from);
+            h.post(slot).timeBox->setText("13:00");
+            h.window->changePost(slot, true, Qt::NoButton);
 
-            QCOMPARE(h.board().SlotStatus[slot], (from + 1) % 6);
-            QCOMPARE(h.post(slot).Text1->text(), QString());
-            QCOMPARE(h.board().SavedFlag[slot], 0);
-            QCOMPARE(h.board().UserInputArmed, 1);
+            QCOMPARE(int(h.board().posts[slot].status), (from + 1) % 6);
+            QCOMPARE(h.post(slot).timeBox->text(), QString());
+            QVERIFY(!h.board().posts[slot].savedSchedule);
+            QCOMPARE(h.board().userInputArmed, true);
             QCOMPARE(h.asked.size(), notify ? 1 : 0);
             if (notify) {
                 QCOMPARE(h.asked[0].title, QStringLiteral("武将配置のお知らせ"));
@@ -373,17 +372,17 @@ private slots:
 
     void pressWhileTheNoticeIsOpenDoesNotStep()
     {
-        Form1Harness h;
+        MainWindowHarness h;
         h.whileOpen = [&h](const PromptRequest &) {
-            QCOMPARE(h.board().UserInputArmed, 0);
-            QTest::mouseClick(h.post(7).Label1, Qt::LeftButton);
+            QCOMPARE(h.board().userInputArmed, false);
+            QTest::mouseClick(h.post(7).mainName, Qt::LeftButton);
         };
-        h.board().SlotStatus[4] = OwnAwaiting;
-        h.form->hyouji_change(4, 1, 0);
+        h.board().posts[4].status = OwnAwaiting;
+        h.window->changePost(4, true, Qt::NoButton);
         QCOMPARE(h.noticesShown(), 1);
-        QCOMPARE(h.board().SlotStatus[4], int(OwnPresent));
-        QCOMPARE(h.board().SlotStatus[7], int(OwnPresent));
-        QCOMPARE(h.board().UserInputArmed, 1);
+        QCOMPARE(h.board().posts[4].status, OwnPresent);
+        QCOMPARE(h.board().posts[7].status, OwnPresent);
+        QCOMPARE(h.board().userInputArmed, true);
     }
 
     void scoreFloor_data()
@@ -403,41 +402,30 @@ private slots:
     {
         QFETCH(QString, score);
         QFETCH(QString, floored);
-        Form1Harness h;
-        h.form->Text3->setText(score);
-        h.form->Text4->setText(score);
-        QTest::mouseClick(h.post(8).Label2, Qt::MiddleButton);
-        QCOMPARE(h.form->Text3->text(), floored);
-        QCOMPARE(h.form->Text4->text(), floored);
+        MainWindowHarness h;
+        h.window->westScoreBox->setText(score);
+        h.window->eastScoreBox->setText(score);
+        QTest::mouseClick(h.post(8).viceName, Qt::MiddleButton);
+        QCOMPARE(h.window->westScoreBox->text(), floored);
+        QCOMPARE(h.window->eastScoreBox->text(), floored);
     }
 
     void everyPostRunsTheRingBothWays()
     {
-        Form1Harness h;
+        MainWindowHarness h;
         for (int slot = 0; slot < SlotCount; ++slot) {
             for (int k = 1; k <= 6; ++k) {
-                QTest::mouseClick(h.post(slot).Frame1, Qt::LeftButton);
-                QCOMPARE(h.board().SlotStatus[slot], k % 6);
-                QCOMPARE(h.board().UserInputArmed, 1);
+                QTest::mouseClick(h.post(slot).frame, Qt::LeftButton);
+                QCOMPARE(int(h.board().posts[slot].status), k % 6);
+                QCOMPARE(h.board().userInputArmed, true);
             }
             for (int k = 5; k >= 0; --k) {
-                QTest::mouseClick(h.post(slot).Frame1, Qt::RightButton);
-                QCOMPARE(h.board().SlotStatus[slot], k);
+                QTest::mouseClick(h.post(slot).frame, Qt::RightButton);
+                QCOMPARE(int(h.board().posts[slot].status), k);
             }
         }
-        const BattleBoard &b = h.board();
-        QCOMPARE(b.SlotStatus[18], 0);
-        QCOMPARE(b.PlaceMinute[18], 0);
-        QCOMPARE(b.PlaceArmed[18], 0);
-        QCOMPARE(b.SavedFlag[18], 0);
-        QCOMPARE(b.SavedTimeText[18], QString());
-        QCOMPARE(b.SavedPlaceMinute[18], 0);
-        QCOMPARE(b.SavedPlaceArmed[18], 0);
-        for (const NameTable *table :
-             {&b.WestGeneralNames, &b.EastGeneralNames, &b.WestGeneralInfo, &b.EastGeneralInfo})
-            QCOMPARE((*table)[18], (std::array<QString, 3>{}));
     }
 };
 
-QTEST_MAIN(Form1PostHub)
-#include "tst_form1_posts_hub.moc"
+QTEST_MAIN(MainWindowPostHub)
+#include "tst_main_window_posts_hub.moc"

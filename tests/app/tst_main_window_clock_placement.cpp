@@ -1,7 +1,7 @@
 // The placement schedule as the ticks run it: countdown tooltips, the due hour,
 // automatic placement with its notice or sound, typed placement times, and the
 // two options that govern the notice.
-#include "support/form1_harness.h"
+#include "support/main_window_harness.h"
 
 #include "app/notice_beep.h"
 
@@ -22,14 +22,14 @@ const QString Passed = QStringLiteral("配置時間を経過しています");
 
 // A click that sends a post into an Awaiting status schedules it an hour later,
 // so the click is made an hour before `due`.
-void awaitPlacement(Form1Harness &h, int slot, int due, int awaitingStatus = OwnAwaiting)
+void awaitPlacement(MainWindowHarness &h, int slot, int due, int awaitingStatus = OwnAwaiting)
 {
     h.clock.setMinutes((due + 1380) % 1440);
     if (awaitingStatus == OwnAwaiting) {
-        h.form->hyouji_change(slot, 0, RightButton);
+        h.window->changePost(slot, false, Qt::RightButton);
     } else {
-        h.form->hyouji_change(slot, 0, 1);
-        h.form->hyouji_change(slot, 0, 1);
+        h.window->changePost(slot, false, Qt::LeftButton);
+        h.window->changePost(slot, false, Qt::LeftButton);
     }
 }
 
@@ -46,19 +46,19 @@ QStringList everywhere(const QString &tip)
     return QStringList(11, tip);
 }
 
-QString noticeText(Form1Harness &h, int slot, Army holder)
+QString noticeText(MainWindowHarness &h, int slot, Army holder)
 {
     const auto faction = [](Army army) {
         return army == Army::West ? QStringLiteral("徳川家") : QStringLiteral("北条家");
     };
-    return faction(armyOfSlot(slot)) + h.post(slot).Frame1->title() + QStringLiteral("：") + faction(holder)
-           + QStringLiteral("・") + h.board().namesOf(holder)[slot][0]
+    return faction(armyOfSlot(slot)) + h.post(slot).frame->title() + QStringLiteral("：") + faction(holder)
+           + QStringLiteral("・") + h.board().posts[slot].generalsOf(holder).main.name
            + QStringLiteral("の配置予定時刻になりました。");
 }
 
 } // namespace
 
-class Form1ClockPlacement : public QObject {
+class MainWindowClockPlacement : public QObject {
     Q_OBJECT
 
     QStringList m_sounds;
@@ -98,16 +98,16 @@ private slots:
         QFETCH(bool, placed);
         QFETCH(QString, tooltip);
 
-        Form1Harness h;
+        MainWindowHarness h;
         awaitPlacement(h, 4, due);
-        QCOMPARE(h.board().PlaceMinute[4], due);
+        QCOMPARE(h.board().posts[4].placeMinute, due);
         h.clock.setMinutes(tickAt);
-        h.form->Timer1_Timer();
+        h.window->onClockTick();
 
-        QCOMPARE(h.board().SlotStatus[4], placed ? OwnPresent : OwnAwaiting);
-        QCOMPARE(h.board().PlaceArmed[4], placed ? 0 : 1);
-        QCOMPARE(h.post(4).Text1->font().bold(), !placed);
-        QCOMPARE(h.post(4).Text1->isEnabled(), !placed);
+        QCOMPARE(h.board().posts[4].status, placed ? OwnPresent : OwnAwaiting);
+        QCOMPARE(h.board().posts[4].placeArmed, placed ? 0 : 1);
+        QCOMPARE(h.post(4).timeBox->font().bold(), !placed);
+        QCOMPARE(h.post(4).timeBox->isEnabled(), !placed);
         QCOMPARE(tooltipsOf(h.post(4)), everywhere(tooltip));
         QCOMPARE(h.noticesShown(), placed ? 1 : 0);
         QVERIFY(m_sounds.isEmpty());
@@ -129,20 +129,20 @@ private slots:
         QFETCH(int, minutesAfterDue);
         QFETCH(QString, tooltip);
 
-        Form1Harness h;
+        MainWindowHarness h;
         awaitPlacement(h, 13, 600, RivalAwaiting);
-        h.form->Check1->setChecked(false);
+        h.window->autoPlaceCheck->setChecked(false);
         for (int minute = 600; minute <= 600 + minutesAfterDue; minute += 10) {
             h.clock.setMinutes(minute);
-            h.form->Timer1_Timer();
+            h.window->onClockTick();
         }
         h.clock.setMinutes(600 + minutesAfterDue);
-        h.form->Timer1_Timer();
+        h.window->onClockTick();
 
-        QCOMPARE(h.board().SlotStatus[13], RivalAwaiting);
-        QCOMPARE(h.board().PlaceArmed[13], 1);
-        QCOMPARE(h.board().PlaceMinute[13], 600);
-        QVERIFY(h.post(13).Text1->font().bold());
+        QCOMPARE(h.board().posts[13].status, RivalAwaiting);
+        QCOMPARE(h.board().posts[13].placeArmed, true);
+        QCOMPARE(h.board().posts[13].placeMinute, 600);
+        QVERIFY(h.post(13).timeBox->font().bold());
         QCOMPARE(tooltipsOf(h.post(13)), everywhere(tooltip));
         QCOMPARE(h.noticesShown(), 0);
         QVERIFY(m_sounds.isEmpty());
@@ -150,32 +150,32 @@ private slots:
 
     void automaticSwitchTickedAgainWithinTheHour()
     {
-        Form1Harness h;
+        MainWindowHarness h;
         awaitPlacement(h, 6, 600);
-        h.form->Check1->setChecked(false);
+        h.window->autoPlaceCheck->setChecked(false);
         h.clock.setMinutes(610);
-        h.form->Timer1_Timer();
-        QCOMPARE(h.board().SlotStatus[6], OwnAwaiting);
+        h.window->onClockTick();
+        QCOMPARE(h.board().posts[6].status, OwnAwaiting);
 
         // Ticking the switch again leaves the message box option off: a sound.
-        h.form->Check1->setChecked(true);
+        h.window->autoPlaceCheck->setChecked(true);
         h.clock.setMinutes(620);
-        h.form->Timer1_Timer();
-        QCOMPARE(h.board().SlotStatus[6], OwnPresent);
+        h.window->onClockTick();
+        QCOMPARE(h.board().posts[6].status, OwnPresent);
         QCOMPARE(h.noticesShown(), 0);
         QCOMPARE(m_sounds, QStringList{QStringLiteral("dialog-information")});
     }
 
     void duePostsPlacedInSlotOrder()
     {
-        Form1Harness h;
+        MainWindowHarness h;
         awaitPlacement(h, 12, 600, RivalAwaiting);
         awaitPlacement(h, 3, 600);
         h.clock.setMinutes(600);
-        h.form->Timer1_Timer();
+        h.window->onClockTick();
 
-        QCOMPARE(h.board().SlotStatus[3], OwnPresent);
-        QCOMPARE(h.board().SlotStatus[12], RivalPresent);
+        QCOMPARE(h.board().posts[3].status, OwnPresent);
+        QCOMPARE(h.board().posts[12].status, RivalPresent);
         QCOMPARE(h.asked.size(), 2);
         for (const PromptRequest &notice : h.asked) {
             QCOMPARE(notice.title, QStringLiteral("武将配置のお知らせ"));
@@ -202,17 +202,17 @@ private slots:
         QFETCH(bool, messageBox);
         QFETCH(QList<int>, dueSlots);
 
-        Form1Harness h;
+        MainWindowHarness h;
         awaitPlacement(h, 9, 700);
         for (int slot : dueSlots)
             awaitPlacement(h, slot, 600);
-        h.form->Check2->setChecked(messageBox);
+        h.window->noticeBoxCheck->setChecked(messageBox);
         h.clock.setMinutes(600);
-        h.form->Timer1_Timer();
+        h.window->onClockTick();
 
         for (int slot : dueSlots)
-            QCOMPARE(h.board().SlotStatus[slot], OwnPresent);
-        QCOMPARE(h.board().SlotStatus[9], OwnAwaiting);
+            QCOMPARE(h.board().posts[slot].status, OwnPresent);
+        QCOMPARE(h.board().posts[9].status, OwnAwaiting);
         const qsizetype placed = dueSlots.size();
         QCOMPARE(h.noticesShown(), messageBox ? placed : 0);
         QCOMPARE(m_sounds, QStringList(messageBox ? 0 : placed, QStringLiteral("dialog-information")));
@@ -235,11 +235,11 @@ private slots:
         QFETCH(int, ticks);
         QFETCH(int, minutesPerTick);
 
-        Form1Harness h(9, 0);
+        MainWindowHarness h(9, 0);
         awaitPlacement(h, 2, 600);
         awaitPlacement(h, 7, 600, RivalAwaiting);
-        h.form->Check3->setChecked(true);
-        const int eastRate = h.form->Label13->text().toInt();
+        h.window->battleResultsCheck->setChecked(true);
+        const int eastRate = h.window->eastRateCaption->text().toInt();
         QVERIFY(eastRate > 0);
         QList<int> guardDuringNotice;
         h.whileOpen = [&](const PromptRequest &) {
@@ -247,33 +247,33 @@ private slots:
                 return;
             for (int k = 0; k < ticks; ++k) {
                 h.clock.advanceMinutes(minutesPerTick);
-                h.form->Timer1_Timer();
+                h.window->onClockTick();
             }
-            guardDuringNotice.append(h.board().Text2ChangeArmed);
+            guardDuringNotice.append(h.board().elapsedEditArmed);
         };
         h.clock.setMinutes(600);
-        h.form->Timer1_Timer();
+        h.window->onClockTick();
 
-        QCOMPARE(h.board().SlotStatus[2], OwnPresent);
-        QCOMPARE(h.board().SlotStatus[7], RivalPresent);
+        QCOMPARE(h.board().posts[2].status, OwnPresent);
+        QCOMPARE(h.board().posts[7].status, RivalPresent);
         for (int slot : {2, 7}) {
-            QCOMPARE(h.board().PlaceArmed[slot], 0);
-            QCOMPARE(h.post(slot).Text1->text(), QString());
-            QVERIFY(!h.post(slot).Text1->font().bold());
+            QCOMPARE(h.board().posts[slot].placeArmed, false);
+            QCOMPARE(h.post(slot).timeBox->text(), QString());
+            QVERIFY(!h.post(slot).timeBox->font().bold());
             QCOMPARE(tooltipsOf(h.post(slot)), everywhere(QString()));
         }
         QCOMPARE(h.asked.size(), 2);
         QCOMPARE(h.asked[0].text, noticeText(h, 2, Army::West));
         QCOMPARE(h.asked[1].text, noticeText(h, 7, Army::East));
         QCOMPARE(guardDuringNotice, QList<int>{0});
-        QCOMPARE(h.board().Text2ChangeArmed, 1);
-        QCOMPARE(h.board().UserInputArmed, 1);
+        QCOMPARE(h.board().elapsedEditArmed, true);
+        QCOMPARE(h.board().userInputArmed, true);
 
         // The minutes the notice held are neither lost nor counted twice.
-        h.form->Timer1_Timer();
+        h.window->onClockTick();
         const int minutes = 60 + ticks * minutesPerTick;
-        QCOMPARE(h.board().ElapsedMinutes, minutes);
-        QCOMPARE(h.form->Text4->text(), QString::number(eastRate * minutes));
+        QCOMPARE(h.board().elapsedMinutes, minutes);
+        QCOMPARE(h.window->eastScoreBox->text(), QString::number(eastRate * minutes));
     }
 
     void typedPlacementTime_data()
@@ -307,40 +307,40 @@ private slots:
         QFETCH(int, minute);
         QFETCH(QString, tooltip);
 
-        Form1Harness h;
+        MainWindowHarness h;
         awaitPlacement(h, 5, 780);
         h.clock.setMinutes(720);
-        QLineEdit *box = h.post(5).Text1;
+        QLineEdit *box = h.post(5).timeBox;
         typeInto(box, typed);
-        QCOMPARE(h.board().PlaceArmed[5], 0);
-        QCOMPARE(h.board().PlaceMinute[5], 0);
+        QCOMPARE(h.board().posts[5].placeArmed, false);
+        QCOMPARE(h.board().posts[5].placeMinute, 0);
         QVERIFY(!box->font().bold());
         QCOMPARE(tooltipsOf(h.post(5)), everywhere(QString()));
-        QVERIFY(h.form->Timer2->isActive());
+        QVERIFY(h.window->placementEditWait->isActive());
 
-        h.form->Timer2_Timer();
-        QVERIFY(!h.form->Timer2->isActive());
+        h.window->readTypedPlacementTimes();
+        QVERIFY(!h.window->placementEditWait->isActive());
         QCOMPARE(box->text(), typed);
-        QCOMPARE(h.board().PlaceArmed[5], armed ? 1 : 0);
-        QCOMPARE(h.board().PlaceMinute[5], minute);
+        QCOMPARE(h.board().posts[5].placeArmed, armed ? 1 : 0);
+        QCOMPARE(h.board().posts[5].placeMinute, minute);
         QCOMPARE(box->font().bold(), armed);
         QCOMPARE(tooltipsOf(h.post(5)), everywhere(tooltip));
     }
 
     void typedTimeWaitsForReadBack()
     {
-        Form1Harness h;
+        MainWindowHarness h;
         awaitPlacement(h, 15, 600);
-        typeInto(h.post(15).Text1, QStringLiteral("10:00"));
+        typeInto(h.post(15).timeBox, QStringLiteral("10:00"));
         h.clock.setMinutes(600);
-        h.form->Timer1_Timer();
-        QCOMPARE(h.board().SlotStatus[15], OwnAwaiting);
+        h.window->onClockTick();
+        QCOMPARE(h.board().posts[15].status, OwnAwaiting);
         QCOMPARE(h.noticesShown(), 0);
 
-        h.form->Timer2_Timer();
+        h.window->readTypedPlacementTimes();
         QCOMPARE(tooltipsOf(h.post(15)), everywhere(Passed));
-        h.form->Timer1_Timer();
-        QCOMPARE(h.board().SlotStatus[15], OwnPresent);
+        h.window->onClockTick();
+        QCOMPARE(h.board().posts[15].status, OwnPresent);
         QCOMPARE(h.noticesShown(), 1);
     }
 
@@ -367,19 +367,19 @@ private slots:
         QFETCH(bool, messageBox);
         QFETCH(bool, messageBoxEnabled);
 
-        Form1Harness h;
-        h.form->show();
-        QVERIFY(QTest::qWaitForWindowExposed(h.form.get()));
+        MainWindowHarness h;
+        h.window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(h.window.get()));
         for (int k = 0; k < switchClicks; ++k)
-            QTest::mouseClick(h.form->Check1, Qt::LeftButton);
+            QTest::mouseClick(h.window->autoPlaceCheck, Qt::LeftButton);
         if (reset)
-            QTest::mouseClick(h.form->Command1, Qt::LeftButton);
+            QTest::mouseClick(h.window->resetButton, Qt::LeftButton);
 
-        QCOMPARE(h.form->Check1->isChecked(), automatic);
-        QCOMPARE(h.form->Check2->isChecked(), messageBox);
-        QCOMPARE(h.form->Check2->isEnabled(), messageBoxEnabled);
+        QCOMPARE(h.window->autoPlaceCheck->isChecked(), automatic);
+        QCOMPARE(h.window->noticeBoxCheck->isChecked(), messageBox);
+        QCOMPARE(h.window->noticeBoxCheck->isEnabled(), messageBoxEnabled);
     }
 };
 
-QTEST_MAIN(Form1ClockPlacement)
-#include "tst_form1_clock_placement.moc"
+QTEST_MAIN(MainWindowClockPlacement)
+#include "tst_main_window_clock_placement.moc"
