@@ -2,6 +2,8 @@
 // would change nothing, so a redraw of an unchanged post costs little.
 #pragma once
 
+#include "board/text_contrast.h"
+
 #include <QLineEdit>
 #include <QPalette>
 #include <QTimer>
@@ -9,8 +11,8 @@
 
 namespace vantor {
 
-// The strong blue and red of a fighting post would swallow black names; text on a
-// dark background is drawn white.
+// Names stay readable on every post colour: black or white, whichever stands out
+// more from the background.
 inline void setBackground(QWidget *widget, QColor colour)
 {
     // Labels and frames fill from the Window colour, check boxes from Button.
@@ -18,8 +20,7 @@ inline void setBackground(QWidget *widget, QColor colour)
         return;
     QPalette palette = widget->palette();
     palette.setColor(widget->backgroundRole(), colour);
-    const bool dark = 299 * colour.red() + 587 * colour.green() + 114 * colour.blue() < 100000;
-    palette.setColor(widget->foregroundRole(), dark ? Qt::white : Qt::black);
+    palette.setColor(widget->foregroundRole(), readableTextColour(colour));
     widget->setPalette(palette);
     widget->setAutoFillBackground(true);
 }

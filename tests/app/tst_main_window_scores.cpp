@@ -313,7 +313,7 @@ void MainWindowScores::awards_data()
 
     QTest::newRow("West 150") << true << 0 << "中備副将討ち取り(戦果150)" << "0" << "150";
     QTest::newRow("West 200") << true << 1 << "後詰副将討ち取り(戦果200)" << "1000" << "1200";
-    QTest::newRow("West 500") << true << 2 << "小荷駄武討ち取り(戦果500)" << "12.5" << "512.5";
+    QTest::newRow("West 500") << true << 2 << "小荷駄武将討ち取り(戦果500)" << "12.5" << "512.5";
     QTest::newRow("West 600") << true << 3 << "四天王討ち取り(戦果600)" << "30pts" << "630";
     QTest::newRow("West 700") << true << 4 << "軍師討ち取り(戦果700)" << "99" << "799";
     QTest::newRow("East 150") << false << 0 << "中備副将討ち取り(戦果150)" << "300" << "450";
