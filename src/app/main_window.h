@@ -27,6 +27,7 @@
 #include <QHash>
 #include <QMainWindow>
 #include <array>
+#include <initializer_list>
 #include <memory>
 
 class QAction;
@@ -180,7 +181,8 @@ private:
     void award(QLineEdit *box, int points);
     void onScoreBoxEdited();
     void accrueScores(int now);
-    bool clampScores();
+    bool typedScoresPending() const;
+    bool clampScores(std::initializer_list<QLineEdit *> boxes);
     QLineEdit *scoreBox(Army army) const;
     void writeScoreQuietly(QLineEdit *box, const QString &text);
 

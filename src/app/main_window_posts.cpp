@@ -70,9 +70,11 @@ void MainWindow::changePost(int s, bool fromTimer, Qt::MouseButton button)
     }
 
     redrawBalance();
-    for (QLineEdit *box : {westScoreBox, eastScoreBox})
-        if (const auto floored = flooredScore(box->text()))
-            box->setText(*floored);
+    if (!typedScoresPending()) {
+        for (QLineEdit *box : {westScoreBox, eastScoreBox})
+            if (const auto floored = flooredScore(box->text()))
+                box->setText(*floored);
+    }
     updateForecast();
     m_board.userInputArmed = true;
 }

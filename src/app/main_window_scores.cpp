@@ -56,8 +56,11 @@ void MainWindow::scoreButtonDown(ScoreStep step, Qt::MouseButton button)
 {
     if (!battleResultsCheck->isChecked())
         return;
+    // The stepped value shows first, even below 0: the press is the player's
+    // edit whether or not the clamp then brings the box back to what it read.
     QLineEdit *box = scoreBox(step.army);
     box->setText(steppedScore(box->text(), step.points, button));
+    clampScores({box});
 }
 
 void MainWindow::award(QLineEdit *box, int points)
@@ -65,6 +68,7 @@ void MainWindow::award(QLineEdit *box, int points)
     if (!battleResultsCheck->isChecked())
         return;
     writeScoreQuietly(box, awardedScore(box->text(), points));
+    clampScores({box}); // a sum of the program's clamps at once, typed text or not
     updateForecast();
 }
 
@@ -83,17 +87,24 @@ void MainWindow::settleTypedScores()
     if (!battleResultsCheck->isChecked())
         return;
     m_board.scoresSettled = true;
-    clampScores();
+    clampScores({westScoreBox, eastScoreBox});
     updateForecast();
 }
 
-bool MainWindow::clampScores()
+bool MainWindow::typedScoresPending() const
+{
+    // Text the player is still typing stays as typed: "-" or "" on the way to
+    // "-50" or "250" would read as 0. It is clamped when it settles.
+    return battleResultsCheck->isChecked() && !m_board.scoresSettled;
+}
+
+bool MainWindow::clampScores(std::initializer_list<QLineEdit *> boxes)
 {
     // Each write is an ordinary edit: it unsettles the scores and runs the
     // box's change reaction before the next clamp.
     bool changed = false;
     for (auto clamp : {&flooredScore, &boundedScore}) {
-        for (QLineEdit *box : {westScoreBox, eastScoreBox}) {
+        for (QLineEdit *box : boxes) {
             if (const auto text = clamp(box->text()); text && *text != box->text()) {
                 box->setText(*text);
                 changed = true;
@@ -125,7 +136,8 @@ void MainWindow::updateForecast()
     forecastCaption->setText(QStringLiteral("--:--"));
     EndForecast forecast = waitingForecast();
 
-    clampScores();
+    if (!typedScoresPending())
+        clampScores({westScoreBox, eastScoreBox});
     const bool ready = battleResultsCheck->isChecked() && m_board.scoresSettled && m_board.elapsedValid;
     if (ready) {
         forecast = evaluateEnd(EndInputs{numericValue(westScoreBox->text()), numericValue(eastScoreBox->text()),

@@ -61,12 +61,11 @@ QString scoreText(double value)
 
 QString steppedScore(const QString &text, int step, int button)
 {
-    QString stepped = text;
     if (button == AddButton)
-        stepped = scoreText(numericValue(text) + step);
-    else if (button == SubtractButton)
-        stepped = scoreText(numericValue(text) - step);
-    return flooredScore(stepped).value_or(stepped);
+        return scoreText(numericValue(text) + step);
+    if (button == SubtractButton)
+        return scoreText(numericValue(text) - step);
+    return text;
 }
 
 QString awardedScore(const QString &text, int award)

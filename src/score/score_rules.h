@@ -20,8 +20,8 @@ inline constexpr double ScoreUpperBound = 100000;
 QString scoreText(double value);
 
 // A step button pressed with a mouse button: left (1) adds the step, right (2)
-// subtracts it, any other button keeps the text. A score of 0 or less then
-// reads "0".
+// subtracts it, any other button keeps the text. The result may lie below 0:
+// the window shows it as the player's edit and then applies the floor.
 QString steppedScore(const QString &text, int step, int button);
 
 QString awardedScore(const QString &text, int award);

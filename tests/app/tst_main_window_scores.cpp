@@ -259,7 +259,7 @@ void MainWindowScores::stepButtons_data()
     QTest::newRow("West 10 left reads the leading number") << Army::West << 10 << Qt::LeftButton << "30pts" << "40";
     QTest::newRow("East 100 right down to 0") << Army::East << 100 << Qt::RightButton << "100" << "0";
     QTest::newRow("East 10 left keeps a fraction") << Army::East << 10 << Qt::LeftButton << "12.5" << "22.5";
-    QTest::newRow("East 1 right on 0 is no edit") << Army::East << 1 << Qt::RightButton << "0" << "0";
+    QTest::newRow("East 1 right on 0 is an edit") << Army::East << 1 << Qt::RightButton << "0" << "0";
     QTest::newRow("middle button is no edit") << Army::East << 100 << Qt::MiddleButton << "50" << "50";
     QTest::newRow("East 100 left past the bound") << Army::East << 100 << Qt::LeftButton << "99950" << "0";
 }
@@ -284,7 +284,8 @@ void MainWindowScores::stepButtons()
 
     QCOMPARE(box->text(), after);
     QCOMPARE(other->text(), QStringLiteral("7"));
-    const bool edited = after != before;
+    // Left and right write the stepped value, even one the clamp takes back.
+    const bool edited = button != Qt::MiddleButton;
     QCOMPARE(h.board().scoresSettled, edited ? 0 : 1);
     QCOMPARE(f.scoreSettleWait->isActive(), edited);
     QCOMPARE(forecastWaiting(h), edited);
@@ -373,32 +374,39 @@ void MainWindowScores::awardAfterTypingKeepsWaiting()
 
 void MainWindowScores::typedScoresSettle_data()
 {
+    QTest::addColumn<QString>("keys");
     QTest::addColumn<QString>("typed");
-    QTest::addColumn<QString>("shown");
+    QTest::addColumn<QString>("settled");
     QTest::addColumn<QString>("tip");
 
-    // The evaluation inside each keystroke's change reaction clamps at once.
-    QTest::newRow("at the bound") << "100000" << "0" << "24:00後に終了(28)";
-    QTest::newRow("just below the bound") << "99999" << "99999" << "06:00後に終了(20)";
-    QTest::newRow("not a number") << "abc" << "0" << "24:00後に終了(28)";
+    // What the keys leave stays untouched until the settle wait ends.
+    QTest::newRow("at the bound") << "100000" << "100000" << "0" << "24:00後に終了(28)";
+    QTest::newRow("just below the bound") << "99999" << "99999" << "99999" << "06:00後に終了(20)";
+    QTest::newRow("not a number") << "abc" << "abc" << "0" << "24:00後に終了(28)";
+    QTest::newRow("a negative correction") << "-50" << "-50" << "0" << "24:00後に終了(28)";
+    QTest::newRow("cleared, then typed") << "\b250" << "250" << "250" << "24:00後に終了(28)";
 }
 
 void MainWindowScores::typedScoresSettle()
 {
+    QFETCH(QString, keys);
     QFETCH(QString, typed);
-    QFETCH(QString, shown);
+    QFETCH(QString, settled);
     QFETCH(QString, tip);
     MainWindowHarness h(12, 0);
     MainWindow &f = *h.window;
     switchResults(h);
 
-    typeScore(f.westScoreBox, typed);
-    QCOMPARE(f.westScoreBox->text(), shown);
+    typeScore(f.westScoreBox, keys);
+    QCOMPARE(f.westScoreBox->text(), typed);
     QVERIFY(forecastWaiting(h));
     QVERIFY(f.scoreSettleWait->isActive());
 
+    // A clamp at the end of the wait is an edit of its own and waits once more.
     settle(h);
-    QCOMPARE(f.westScoreBox->text(), shown);
+    QCOMPARE(f.westScoreBox->text(), settled);
+    settle(h);
+    QCOMPARE(f.westScoreBox->text(), settled);
     QCOMPARE(h.board().scoresSettled, true);
     QCOMPARE(f.forecastCaption->toolTip(), tip);
 }

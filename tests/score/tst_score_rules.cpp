@@ -86,18 +86,18 @@ void TstScoreRules::steps_data()
     QTest::newRow("left 10") << "50" << 10 << 1 << "60";
     QTest::newRow("left 100") << "50" << 100 << 1 << "150";
     QTest::newRow("right 10") << "50" << 10 << 2 << "40";
-    QTest::newRow("right past zero") << "50" << 100 << 2 << "0";
+    QTest::newRow("right past zero") << "50" << 100 << 2 << "-50";
     QTest::newRow("right onto zero") << "10" << 10 << 2 << "0";
-    QTest::newRow("right from zero") << "0" << 1 << 2 << "0";
-    QTest::newRow("right on a fraction") << "0.5" << 1 << 2 << "0";
+    QTest::newRow("right from zero") << "0" << 1 << 2 << "-1";
+    QTest::newRow("right on a fraction") << "0.5" << 1 << 2 << "-0.5";
     QTest::newRow("left on a fraction") << "0.5" << 1 << 1 << "1.5";
     QTest::newRow("right on a decimal") << "2.3" << 1 << 2 << "1.3";
     QTest::newRow("middle keeps the text") << "12abc" << 10 << 4 << "12abc";
     QTest::newRow("left rewrites the text") << "12abc" << 10 << 1 << "22";
-    QTest::newRow("middle on letters") << "abc" << 100 << 4 << "0";
-    QTest::newRow("middle on a negative") << "-5" << 1 << 4 << "0";
+    QTest::newRow("middle on letters") << "abc" << 100 << 4 << "abc";
+    QTest::newRow("middle on a negative") << "-5" << 1 << 4 << "-5";
     QTest::newRow("left on letters") << "abc" << 1 << 1 << "1";
-    QTest::newRow("left on a negative") << "-50" << 10 << 1 << "0";
+    QTest::newRow("left on a negative") << "-50" << 10 << 1 << "-40";
     QTest::newRow("no bound on steps") << "99999" << 1 << 1 << "100000";
 }
 
