@@ -26,13 +26,12 @@ constexpr int InformationSound = 3;
 
 void MainWindow::onClockTick()
 {
-    // A placement notice waits for the player inside a tick; a tick that comes
-    // meanwhile would find userInputArmed down and re-arm the due post instead of
-    // placing it. It is skipped: the next tick catches up, since the elapsed time,
-    // the countdowns and the due window all work from minute differences, and the
-    // waiting tick accrues up to the minute its notices were closed.
-    if (m_tickRunning)
-        return;
+    // A placement notice waits for the player inside a tick. A tick that comes
+    // meanwhile keeps the clock, the elapsed time, the countdowns and the accrual
+    // going, but places nothing: it would find userInputArmed down and re-arm the
+    // due post instead of placing it. The waiting tick places its posts once the
+    // notice is closed, and its guard of the elapsed box stays up until then.
+    const bool nested = m_tickRunning;
     m_tickRunning = true;
 
     const int nowA = currentClockMinutes();
@@ -42,12 +41,12 @@ void MainWindow::onClockTick()
     advanceElapsed(nowB);
     for (int s = 0; s < SlotCount; ++s)
         setPostTooltip(s, m_board.posts[s].placeArmed ? placementTooltip(m_board.posts[s].placeMinute, nowA) : QString());
-    if (autoPlaceCheck->isChecked())
+    if (autoPlaceCheck->isChecked() && !nested)
         placeDuePosts(nowB);
     accrueScores(currentClockMinutes());
-    m_board.elapsedEditArmed = true;
+    m_board.elapsedEditArmed = !nested;
 
-    m_tickRunning = false;
+    m_tickRunning = nested;
 }
 
 void MainWindow::advanceElapsed(int now)

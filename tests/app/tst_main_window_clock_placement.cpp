@@ -219,9 +219,10 @@ private slots:
     }
 
     // While a placement notice waits for the player, further ticks arrive. They
-    // must neither place nor reschedule the posts the waiting tick has yet to
-    // reach, and must leave the elapsed-time box guarded.
-    void ticksDuringNoticeDoNothing_data()
+    // keep the clock, the elapsed time and the accrual going, but must neither
+    // place nor reschedule the posts the waiting tick has yet to reach, and must
+    // leave the elapsed-time box guarded.
+    void ticksDuringNoticePlaceNothing_data()
     {
         QTest::addColumn<int>("ticks");
         QTest::addColumn<int>("minutesPerTick");
@@ -230,7 +231,7 @@ private slots:
         QTest::newRow("clock moving on") << 3 << 1;
         QTest::newRow("past the due hour") << 3 << 30;
     }
-    void ticksDuringNoticeDoNothing()
+    void ticksDuringNoticePlaceNothing()
     {
         QFETCH(int, ticks);
         QFETCH(int, minutesPerTick);
@@ -242,6 +243,7 @@ private slots:
         const int eastRate = h.window->eastRateCaption->text().toInt();
         QVERIFY(eastRate > 0);
         QList<int> guardDuringNotice;
+        QStringList shownDuringNotice;
         h.whileOpen = [&](const PromptRequest &) {
             if (h.asked.size() != 1)
                 return;
@@ -250,6 +252,8 @@ private slots:
                 h.window->onClockTick();
             }
             guardDuringNotice.append(h.board().elapsedEditArmed);
+            shownDuringNotice = {h.window->clockCaption->text(), h.window->elapsedBox->text(),
+                                 h.window->eastScoreBox->text()};
         };
         h.clock.setMinutes(600);
         h.window->onClockTick();
@@ -268,10 +272,12 @@ private slots:
         QCOMPARE(guardDuringNotice, QList<int>{0});
         QCOMPARE(h.board().elapsedEditArmed, true);
         QCOMPARE(h.board().userInputArmed, true);
+        const int minutes = 60 + ticks * minutesPerTick;
+        QCOMPARE(shownDuringNotice, (QStringList{formatMinutesHHMM(600 + ticks * minutesPerTick),
+                                                 formatMinutesHHMM(minutes), QString::number(eastRate * minutes)}));
 
         // The minutes the notice held are neither lost nor counted twice.
         h.window->onClockTick();
-        const int minutes = 60 + ticks * minutesPerTick;
         QCOMPARE(h.board().elapsedMinutes, minutes);
         QCOMPARE(h.window->eastScoreBox->text(), QString::number(eastRate * minutes));
     }
