@@ -108,7 +108,7 @@ FactionChooser &MainWindow::chooser()
 
 FactionChoice MainWindow::factions()
 {
-    return chooser().choice();
+    return m_builtChoice;
 }
 
 void MainWindow::buildWindowOnce()

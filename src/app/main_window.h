@@ -190,6 +190,9 @@ private:
 
     BattleBoard m_board;
     std::unique_ptr<FactionChooser> m_chooser;
+    // The board in play keeps the factions it was built with: while 勢力選択 has
+    // the chooser open, its half-made choice must not reach notices or redraws.
+    FactionChoice m_builtChoice;
     std::array<QImage, 6> tagPictures; // the two emblems, then the four status icons
     struct MouseTarget {
         int slot;

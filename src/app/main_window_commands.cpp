@@ -29,6 +29,7 @@ void MainWindow::buildBoard()
     // The chooser comes first so that it is on screen as soon as the program
     // starts; the board's controls are built while nobody sees them, after it.
     Prompt::runDialog(chooser());
+    m_builtChoice = chooser().choice();
     buildWindowOnce();
     for (int s = 0; s < SlotCount; ++s)
         posts[s].frame->setTitle(postCaption(s));

@@ -9,6 +9,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QTimer>
 #include <QtTest>
@@ -280,6 +281,25 @@ private slots:
         h.window->onClockTick();
         QCOMPARE(h.board().elapsedMinutes, minutes);
         QCOMPARE(h.window->eastScoreBox->text(), QString::number(eastRate * minutes));
+    }
+
+    // 勢力選択 opens the chooser over a board in play; its half-made choice is
+    // not the board's until its OK rebuilds the board.
+    void noticeWhileChoosingNamesTheBuiltHouses()
+    {
+        MainWindowHarness h(9, 0);
+        awaitPlacement(h, 7, 600, RivalAwaiting);
+        const QString notice = noticeText(h, 7, Army::East);
+        h.choose = [&h](FactionChooser &chooser) {
+            chooser.factionLists[0]->setCurrentRow(0);
+            chooser.factionLists[1]->setCurrentRow(1);
+            h.clock.setMinutes(600);
+            h.window->onClockTick();
+        };
+        h.window->chooseFactions();
+
+        QCOMPARE(h.noticesShown(), 1);
+        QCOMPARE(h.asked.last().text, notice);
     }
 
     void typedPlacementTime_data()
