@@ -208,6 +208,9 @@ void MainWindow::buildPost(QWidget *client, int slot)
     p.timeBox->setAlignment(Qt::AlignCenter);
     // A greyed-out time box would hand its presses to the frame, which steps the post.
     p.timeBox->setAttribute(Qt::WA_NoMousePropagation);
+    // Only the player's click puts the keyboard into a post's time: neither Tab
+    // nor a focus Qt moves on lands there, text selected for the next stray key.
+    p.timeBox->setFocusPolicy(Qt::ClickFocus);
     keepMenuShortcuts(p.timeBox);
     connect(p.timeBox, &QLineEdit::textChanged, this, [this, slot] { onTimeBoxEdited(slot); });
 
@@ -239,6 +242,11 @@ void MainWindow::buildBottomStrip(QWidget *client)
     resetButton = place(new QPushButton(QStringLiteral("初期化"), client), twipsRect(2160, 6990, 2055, 495));
     displaySwitchButton = place(new QPushButton(QStringLiteral("表示切替"), client), twipsRect(7320, 6840, 1575, 495));
     copyReportButton = place(new QPushButton(QStringLiteral("ｸﾘｯﾌﾟﾎﾞｰﾄﾞ書出"), client), twipsRect(9000, 6840, 1575, 495));
+    // No key reaches the commands, least of all 初期化, which resets without
+    // asking: a stray Space after Tab or after a click must not wipe the board.
+    // The menu's Ctrl+N asks first.
+    for (QPushButton *button : {resetButton, displaySwitchButton, copyReportButton})
+        button->setFocusPolicy(Qt::NoFocus);
     connect(resetButton, &QPushButton::clicked, this, &MainWindow::resetBoard);
     connect(copyReportButton, &QPushButton::clicked, this, &MainWindow::copyReport);
     connect(displaySwitchButton, &QPushButton::clicked, this, &MainWindow::switchDisplayMode);

@@ -161,6 +161,7 @@ private:
     void setPostImage(int slot, int index);
     void restoreSchedule(int slot, int now);
     void freshSchedule(int slot);
+    void disableTimeBox(QLineEdit *box);
     void creditPoints(int slot, PostStatus status, Qt::MouseButton button);
     void redrawBalance();
     void showPlacementNotice(int slot, Army holder);

@@ -117,7 +117,7 @@ void MainWindow::resetPost(int s, Army army)
     m_board.posts[s].status = OwnPresent;
     m_board.posts[s].placeMinute = 0;
     m_board.posts[s].placeArmed = false;
-    p.timeBox->setEnabled(false);
+    disableTimeBox(p.timeBox);
     setBold(p.timeBox, false);
     m_board.posts[s].savedSchedule.reset();
     setPostTooltip(s, QString());

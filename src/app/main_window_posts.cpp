@@ -45,7 +45,7 @@ void MainWindow::changePost(int s, bool fromTimer, Qt::MouseButton button)
         [[fallthrough]];
     case StatusKind::Fighting:
         p.timeBox->setText(QString());
-        p.timeBox->setEnabled(false);
+        disableTimeBox(p.timeBox);
         post.placeMinute = 0;
         post.placeArmed = false;
         setBold(p.timeBox, false);
@@ -130,6 +130,16 @@ void MainWindow::freshSchedule(int slot)
     setBold(box, true);
     m_board.posts[slot].savedSchedule.reset();
     setPostTooltip(slot, QStringLiteral("01:00後に配置"));
+}
+
+void MainWindow::disableTimeBox(QLineEdit *box)
+{
+    // Qt would pass the focus of a disabled box on down the tab chain, where a
+    // stray key edits whatever comes next; the board's background takes it, so
+    // the menu shortcuts still work.
+    if (focusWidget() == box)
+        centralWidget()->setFocus();
+    box->setEnabled(false);
 }
 
 void MainWindow::creditPoints(int slot, PostStatus status, Qt::MouseButton button)

@@ -5,6 +5,7 @@
 
 #include "app/notice_beep.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -300,6 +301,28 @@ private slots:
 
         QCOMPARE(h.noticesShown(), 1);
         QCOMPARE(h.asked.last().text, notice);
+    }
+
+    // The player clicked into a post's time box, and its automatic placement
+    // greys the box out: the next key must reach no other post.
+    void placementLeavesNoOtherBoxFocused()
+    {
+        MainWindowHarness h(9, 0);
+        awaitPlacement(h, 0, 600);
+        awaitPlacement(h, 1, 630);
+        h.window->show();
+        QVERIFY(QTest::qWaitForWindowActive(h.window.get()));
+        QTest::mouseClick(h.post(0).timeBox, Qt::LeftButton);
+        QTRY_VERIFY(h.post(0).timeBox->hasFocus());
+
+        h.clock.setMinutes(600);
+        h.window->onClockTick();
+        QCOMPARE(h.board().posts[0].status, OwnPresent);
+        QTest::keyClick(h.window->windowHandle(), Qt::Key_9);
+
+        QCOMPARE(h.post(1).timeBox->text(), QStringLiteral("10:30"));
+        QVERIFY(h.board().posts[1].placeArmed);
+        QCOMPARE(QApplication::focusWidget(), h.window->centralWidget());
     }
 
     void typedPlacementTime_data()

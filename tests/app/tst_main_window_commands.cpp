@@ -151,6 +151,27 @@ private slots:
         }
     }
 
+    // 初期化 resets without asking, so no key may reach a command button: not
+    // the Space after a click on one, nor Tab.
+    void noKeyReachesTheCommandButtons()
+    {
+        MainWindowHarness h;
+        showActive(h);
+        const MainWindow &f = *h.window;
+        QWindow *keyboard = h.window->windowHandle();
+        QTest::mouseClick(f.displaySwitchButton, Qt::LeftButton);
+        QTest::keyClick(keyboard, Qt::Key_Space);
+        QCOMPARE(h.board().displayMode, DisplayMode::TagsAndEmblems);
+
+        QSet<QWidget *> stops;
+        for (int k = 0; k < 40; ++k) {
+            QTest::keyClick(keyboard, Qt::Key_Tab);
+            stops.insert(QApplication::focusWidget());
+        }
+        for (QWidget *command : {f.resetButton, f.displaySwitchButton, f.copyReportButton})
+            QVERIFY(!stops.contains(command));
+    }
+
     void exitAsksFirst_data()
     {
         QTest::addColumn<QString>("how");
