@@ -68,7 +68,7 @@ void MainWindow::award(QLineEdit *box, int points)
     if (!battleResultsCheck->isChecked())
         return;
     writeScoreQuietly(box, awardedScore(box->text(), points));
-    clampScores({box}); // a sum of the program's clamps at once, typed text or not
+    clampScores({box}); // the program's own sum is clamped at once, typed text or not
     updateForecast();
 }
 
