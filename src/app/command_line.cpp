@@ -12,6 +12,9 @@ namespace {
 
 enum class Unreadable { Wait, Refuse };
 
+// Exit code 2, as most command-line programs give for a misuse.
+constexpr int CommandLineMisuse = 2;
+
 void print(std::FILE *stream, const QString &text)
 {
     std::fputs(text.toLocal8Bit().constData(), stream);

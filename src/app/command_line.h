@@ -12,9 +12,6 @@
 
 namespace vantor {
 
-// Exit code 2, as most command-line programs give for a misuse.
-inline constexpr int CommandLineMisuse = 2;
-
 // The exit code when --help or --version has been answered; nothing when the
 // window is to open or the line waits for QApplication to be judged.
 std::optional<int> answerCommandLineEarly(int argc, char *argv[]);
