@@ -1,5 +1,6 @@
 # make run   - install what is missing, build, start Vantor
 # make test  - install what is missing, build, run every test
+# make package - a Debian package of the build: $(BUILD)/vantor_<version>_<arch>.deb
 # make check-asan - every test again, built with AddressSanitizer, UBSan and LeakSanitizer
 # make fuzz  - each libFuzzer target for FUZZ_SECONDS seconds (clang)
 # make bench - the benchmarks of BENCHMARKS.md, from a Release build
@@ -13,7 +14,7 @@ FUZZ_TARGETS := $(basename $(notdir $(wildcard fuzz/fuzz_*.cpp)))
 BENCH_BUILD ?= build-bench
 SOAK_DAYS ?= 30
 
-.PHONY: run test build deps bench soak check-asan fuzz clean
+.PHONY: run test package build deps bench soak check-asan fuzz clean
 
 deps:
 	@scripts/install-deps
@@ -34,6 +35,9 @@ run: build
 
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+
+package: build
+	cmake --build $(BUILD) --target package
 
 # A sanitizer report, a leak at exit included, fails the run. Reports go to
 # files so that those of the real program started by the end-to-end tests,

@@ -2,6 +2,7 @@
 
 #include "app/artwork.h"
 #include "app/desktop_look.h"
+#include "app/program_identity.h"
 #include "app/twips.h"
 
 #include <QFrame>
@@ -29,7 +30,7 @@ AboutBox::AboutBox(QWidget *parent)
     setFont(gothicFont(9));
     setFixedSize(px(6600), px(2235));
 
-    QLabel *title = centred(this, QStringLiteral("Vantor  Ver.0.16"), twipsRect(120, 120, 5085, 240));
+    QLabel *title = centred(this, QStringLiteral("Vantor  Ver." VANTOR_VERSION), twipsRect(120, 120, 5085, 240));
     title->setFont(gothicFont(9, true));
     centred(this, QStringLiteral("合戦状況記録ツール"), twipsRect(120, 360, 5085, 225));
     centred(this, QStringLiteral("Vantor 開発チーム"), twipsRect(120, 600, 5175, 255));

@@ -1,15 +1,36 @@
 #include "app/desktop_look.h"
 
+#include "app/program_identity.h"
+
 #include <QApplication>
+#include <QDirIterator>
+#include <QIcon>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
 
 namespace vantor {
 
+namespace {
+
+// Every size the build rendered, so that the taskbar and the title bar each
+// take a sharp one rather than a scaled copy.
+QIcon programIcon()
+{
+    QIcon icon;
+    QDirIterator sizes(QStringLiteral(":/window-icon"), QDir::Files, QDirIterator::Subdirectories);
+    while (sizes.hasNext())
+        icon.addFile(sizes.next());
+    return icon;
+}
+
+} // namespace
+
 void setUpDesktopLook(QApplication &app)
 {
     app.setStyle(QStringLiteral("Windows"));
+    QApplication::setWindowIcon(programIcon());
+    QGuiApplication::setDesktopFileName(QStringLiteral(VANTOR_APP_ID));
 
     // IPAGothic is fixed-width like the design font; the others are the
     // Japanese Gothics most often present when it is not.
