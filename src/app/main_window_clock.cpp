@@ -2,6 +2,7 @@
 // and automatic placement, and the read-back of typed times.
 #include "app/main_window.h"
 
+#include "app/attention.h"
 #include "app/control_writes.h"
 #include "app/notice_beep.h"
 #include "board/schedule.h"
@@ -71,6 +72,8 @@ void MainWindow::placeDuePosts(int now)
             continue;
         m_board.posts[s].placeMinute = 0;
         m_board.posts[s].placeArmed = false;
+        // The taskbar entry starts flashing before the notice waits for the player.
+        callForAttention(this);
         changePost(s, true, Qt::NoButton);
         if (!noticeBoxCheck->isChecked())
             noticeBeep(InformationSound);

@@ -3,6 +3,7 @@
 // two options that govern the notice.
 #include "support/main_window_harness.h"
 
+#include "app/attention.h"
 #include "app/notice_beep.h"
 
 #include <QCheckBox>
@@ -62,14 +63,21 @@ class MainWindowClockPlacement : public QObject {
     Q_OBJECT
 
     QStringList m_sounds;
+    int m_attentionCalls = 0;
 
 private slots:
     void init()
     {
         m_sounds.clear();
         setNoticeSoundSink([this](const NoticeSound &sound) { m_sounds.append(sound.eventId); });
+        m_attentionCalls = 0;
+        setAttentionSink([this](QWidget *) { ++m_attentionCalls; });
     }
-    void cleanup() { setNoticeSoundSink({}); }
+    void cleanup()
+    {
+        setNoticeSoundSink({});
+        setAttentionSink({});
+    }
 
     void dueHour_data()
     {
@@ -216,6 +224,8 @@ private slots:
         const qsizetype placed = dueSlots.size();
         QCOMPARE(h.noticesShown(), messageBox ? placed : 0);
         QCOMPARE(m_sounds, QStringList(messageBox ? 0 : placed, QStringLiteral("dialog-information")));
+        // The window is not the active one: the game has the focus.
+        QCOMPARE(m_attentionCalls, placed);
     }
 
     // While a placement notice waits for the player, further ticks arrive. They
