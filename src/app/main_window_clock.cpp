@@ -82,6 +82,7 @@ void MainWindow::placeDuePosts(int now)
 
 void MainWindow::onElapsedBoxEdited()
 {
+    showReadable(elapsedBox);
     if (!m_board.elapsedEditArmed)
         return;
     elapsedEditWait->start();
@@ -101,6 +102,9 @@ void MainWindow::readTypedElapsedTime()
             m_board.elapsedMinutes = *minutes;
             m_board.elapsedValid = true;
             elapsedBox->setText(formatMinutesHHMM(m_board.elapsedMinutes));
+        } else {
+            // The box shows 00:00 and stands still until the player types again.
+            showUnreadable(elapsedBox, QString::fromUtf16(ElapsedTextForms));
         }
     }
     updateForecast();
@@ -121,6 +125,9 @@ void MainWindow::readTypedPlacementTimes()
                 m_board.posts[s].placeMinute = *minute;
                 m_board.posts[s].placeArmed = true;
                 setBold(box, true);
+            } else if (!box->text().isEmpty()) {
+                // A box the player emptied asks for no placement: no warning.
+                showUnreadable(box, QString::fromUtf16(PlacementTextForms));
             }
         }
         setPostTooltip(s, m_board.posts[s].placeArmed ? placementTooltip(m_board.posts[s].placeMinute, now) : QString());
