@@ -23,7 +23,7 @@
 namespace vantor::testing {
 
 struct CutText {
-    QString control; // object name, or the class and the post when it has none
+    QString control; // the window's member, e.g. "posts[4].mainGeneralDetails"
     QString text;
     QSize needed;
     QSize room;
@@ -54,8 +54,10 @@ inline QStyleOptionButton buttonOption(const QAbstractButton *button)
 inline QSize roomOf(const QWidget *control)
 {
     const QStyle *style = control->style();
-    if (const auto *label = qobject_cast<const QLabel *>(control))
-        return label->contentsRect().marginsRemoved(QMargins(label->margin(), label->margin(), label->margin(), label->margin())).size();
+    if (const auto *label = qobject_cast<const QLabel *>(control)) {
+        const int m = label->margin();
+        return label->contentsRect().marginsRemoved(QMargins(m, m, m, m)).size();
+    }
     if (const auto *button = qobject_cast<const QAbstractButton *>(control)) {
         const QStyleOptionButton option = buttonOption(button);
         const QStyle::SubElement contents = qobject_cast<const QCheckBox *>(control) ? QStyle::SE_CheckBoxContents
