@@ -78,6 +78,7 @@ void MainWindow::resetBoard()
 
     m_board.userInputArmed = true;
     elapsedBox->setText(QStringLiteral("00:00"));
+    showReadable(elapsedBox);
     m_board.elapsedMinutes = 0;
     m_board.lastTickMinute = currentClockMinutes();
     m_board.elapsedValid = true;

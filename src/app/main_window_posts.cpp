@@ -8,6 +8,7 @@
 #include "board/post_display.h"
 #include "board/schedule.h"
 #include "clock/clock_helpers.h"
+#include "clock/typed_time.h"
 #include "score/score_rules.h"
 
 #include <QCheckBox>
@@ -93,6 +94,10 @@ void MainWindow::setPostTooltip(int slot, const QString &text)
 {
     for (QWidget *control : posts[slot].tooltipGroup())
         control->setToolTip(text);
+    // A post whose typed time could not be read has no countdown: its box goes on
+    // telling the player which forms it takes.
+    if (showsUnreadable(posts[slot].timeBox))
+        posts[slot].timeBox->setToolTip(QString::fromUtf16(PlacementTextForms));
 }
 
 void MainWindow::setPostImage(int slot, int index)
@@ -177,6 +182,7 @@ void MainWindow::postDoubleClick(int slot, bool statusLabel)
 
 void MainWindow::onTimeBoxEdited(int slot)
 {
+    showReadable(posts[slot].timeBox);
     if (!m_board.userInputArmed)
         return;
     m_board.posts[slot].placeMinute = 0;
