@@ -5,6 +5,8 @@
 # make fuzz  - each libFuzzer target for FUZZ_SECONDS seconds (clang)
 # make bench - the benchmarks of BENCHMARKS.md, from a Release build
 # make soak  - SOAK_DAYS simulated days of random play (SOAK_SEED replays a run)
+# make windows      - dist/vantor-<version>-windows-x64.zip, cross-built with MinGW-w64
+# make test-windows - the Qt Test suite and a smoke of vantor.exe under Wine
 BUILD ?= build
 JOBS  ?= $(shell nproc)
 ASAN_BUILD ?= build-asan
@@ -13,6 +15,7 @@ FUZZ_SECONDS ?= 60
 FUZZ_TARGETS := $(basename $(notdir $(wildcard fuzz/fuzz_*.cpp)))
 BENCH_BUILD ?= build-bench
 SOAK_DAYS ?= 30
+WINDOWS_BUILD ?= build-windows
 
 .PHONY: run test package build deps bench soak check-asan fuzz clean
 
@@ -86,5 +89,17 @@ soak: deps $(BENCH_BUILD)/CMakeCache.txt
 	cmake --build $(BENCH_BUILD) -j $(JOBS) --target soak
 	$(BENCH_BUILD)/bench/soak --days $(SOAK_DAYS) $(if $(SOAK_SEED),--seed $(SOAK_SEED))
 
+# The first run builds Qt for Windows into ~/.cache/vantor (about an hour on
+# two cores); later runs reuse it.
+windows: deps
+	@scripts/install-deps --windows
+	scripts/windows-build $(WINDOWS_BUILD) dist
+
+test-windows: deps
+	@scripts/install-deps --windows
+	scripts/windows-build $(WINDOWS_BUILD) dist --tests
+	cd $(WINDOWS_BUILD) && ctest --output-on-failure -j $(JOBS)
+	tests/windows/smoke.sh $(WINDOWS_BUILD)/vantor-*-windows-x64/vantor.exe $(WINDOWS_BUILD)/tests/windows/clipboard_bytes.exe $(WINDOWS_BUILD)/tests/windows
+
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD) $(WINDOWS_BUILD) dist

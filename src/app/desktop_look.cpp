@@ -50,10 +50,16 @@ void setUpDesktopLook(QApplication &app)
 
 QFont gothicFont(double pointSize, bool bold)
 {
+    QFont font;
+#ifdef Q_OS_WIN
+    // Windows has the design font itself; Western editions list it only under
+    // its English name.
+    font.setFamilies({QString::fromUtf16(DesignFontFamily), QStringLiteral("MS Gothic"), QStringLiteral("IPAGothic")});
+#else
     // Asking for the installed stand-in first spares fontconfig a fallback
     // search for the missing design font at every size.
-    QFont font;
     font.setFamilies({QStringLiteral("IPAGothic"), QString::fromUtf16(DesignFontFamily)});
+#endif
     font.setPointSizeF(pointSize);
     font.setBold(bold);
     return font;

@@ -12,12 +12,6 @@ HERE=$(cd "$(dirname "$0")" && pwd)
 # shellcheck source=e2e_report.sh
 . "$HERE/e2e_report.sh"
 
-[ $# -eq 3 ] || { echo "usage: $0 SCENARIO PROGRAM OUTPUT_DIR" >&2; exit 2; }
-SCENARIO=$1
-APP=$2
-OUT=$3
-mkdir -p "$OUT"
-
 readonly BOARD_TITLE='合戦状況$'
 readonly CHOOSER_TITLE='^勢力選択$'
 readonly EXIT_TITLE='^終了確認$'
@@ -221,17 +215,29 @@ scenario_exit_confirmation() {
     fi
 }
 
-require_tools
-trap cleanup EXIT
-start_x
-start_app
-case $SCENARIO in
-house_board | great_battle | exit_confirmation) "scenario_$SCENARIO" ;;
-*) fatal "unknown scenario $SCENARIO" ;;
-esac
+# run_scenario NAME: one scenario on a fresh X server, and the verdict.
+run_scenario() {
+    SCENARIO=$1
+    mkdir -p "$OUT"
+    require_tools
+    trap cleanup EXIT
+    start_x
+    start_app
+    "scenario_$SCENARIO"
+    if [ "$FAILURES" -gt 0 ]; then
+        log "$SCENARIO: $FAILURES check(s) failed"
+        exit 1
+    fi
+    log "$SCENARIO: all checks passed"
+}
 
-if [ "$FAILURES" -gt 0 ]; then
-    log "$SCENARIO: $FAILURES check(s) failed"
-    exit 1
+# The Windows smoke test sources this file for its scenarios and steps.
+if [ "${BASH_SOURCE[0]}" = "$0" ]; then
+    [ $# -eq 3 ] || { echo "usage: $0 SCENARIO PROGRAM OUTPUT_DIR" >&2; exit 2; }
+    APP=$2
+    OUT=$3
+    case $1 in
+    house_board | great_battle | exit_confirmation) run_scenario "$1" ;;
+    *) fatal "unknown scenario $1" ;;
+    esac
 fi
-log "$SCENARIO: all checks passed"
