@@ -5,6 +5,7 @@
 #include "app/program_identity.h"
 #include "app/twips.h"
 
+#include <QEvent>
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
@@ -48,14 +49,22 @@ AboutBox::AboutBox(QWidget *parent)
     disclaimer->setWordWrap(true);
     disclaimer->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-    auto *picture = new QLabel(this);
-    picture->setGeometry(twipsRect(5400, 240, 915, 1320));
-    picture->setPixmap(QPixmap::fromImage(aboutPicture()));
+    m_picture = new QLabel(this);
+    m_picture->setGeometry(twipsRect(5400, 240, 915, 1320));
 
     auto *okButton = new QPushButton(QStringLiteral("OK"), this);
     okButton->setGeometry(twipsRect(4560, 1800, 1905, 345));
     okButton->setDefault(true);
     connect(okButton, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+bool AboutBox::event(QEvent *event)
+{
+    if (event->type() == QEvent::Show || changesPixelDensity(event)) {
+        const qreal ratio = devicePixelRatioF();
+        m_picture->setPixmap(forScreen(aboutPicture(ratio), ratio));
+    }
+    return QDialog::event(event);
 }
 
 } // namespace vantor

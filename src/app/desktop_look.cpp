@@ -7,7 +7,11 @@
 #include <QIcon>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QPainter>
+#include <QProxyStyle>
+#include <QStyleOption>
 #include <QTranslator>
+#include <QWidget>
 
 namespace vantor {
 
@@ -24,11 +28,58 @@ QIcon programIcon()
     return icon;
 }
 
+// The classic style draws check boxes at one size whatever their caption's; on
+// a scaled board the box and the gap beside it grow and shrink with the text,
+// so the captions keep their designed places and the boxes of three stacked
+// options do not overlap.
+class IndicatorsFollowTheirText : public QProxyStyle {
+public:
+    using QProxyStyle::QProxyStyle;
+
+    int pixelMetric(PixelMetric metric, const QStyleOption *option, const QWidget *widget) const override
+    {
+        const int designed = QProxyStyle::pixelMetric(metric, option, widget);
+        switch (metric) {
+        case PM_IndicatorWidth:
+        case PM_IndicatorHeight:
+        case PM_CheckBoxLabelSpacing:
+            return widget ? qRound(designed * textScale(widget)) : designed;
+        default:
+            return designed;
+        }
+    }
+
+    void drawPrimitive(PrimitiveElement element, const QStyleOption *option, QPainter *painter,
+                       const QWidget *widget) const override
+    {
+        const int side = QProxyStyle::pixelMetric(PM_IndicatorWidth, option, widget);
+        if (element != PE_IndicatorCheckBox || option->rect.width() == side) {
+            QProxyStyle::drawPrimitive(element, option, painter, widget);
+            return;
+        }
+        // Drawn at its designed size under a transform: lines, not a stretched picture.
+        QStyleOptionButton designed;
+        designed.QStyleOption::operator=(*option);
+        designed.rect = QRect(0, 0, side, side);
+        painter->save();
+        painter->translate(option->rect.topLeft());
+        painter->scale(qreal(option->rect.width()) / side, qreal(option->rect.height()) / side);
+        QProxyStyle::drawPrimitive(element, &designed, painter, widget);
+        painter->restore();
+    }
+
+private:
+    static qreal textScale(const QWidget *widget)
+    {
+        return widget->font().pointSizeF() / QApplication::font().pointSizeF();
+    }
+};
+
 } // namespace
 
 void setUpDesktopLook(QApplication &app)
 {
-    app.setStyle(QStringLiteral("Windows"));
+    app.setStyle(new IndicatorsFollowTheirText(QStringLiteral("Windows")));
     QApplication::setWindowIcon(programIcon());
     QGuiApplication::setDesktopFileName(QStringLiteral(VANTOR_APP_ID));
 

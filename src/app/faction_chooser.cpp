@@ -96,9 +96,9 @@ FactionChoice FactionChooser::choice() const
                          restorationCheck->isChecked() ? 1 : 0};
 }
 
-QImage FactionChooser::emblem(Faction faction) const
+QImage FactionChooser::emblem(Faction faction, int pixels) const
 {
-    return factionEmblem(faction);
+    return factionEmblem(faction, pixels);
 }
 
 void FactionChooser::resetToStart()

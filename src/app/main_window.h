@@ -26,6 +26,7 @@
 
 #include <QHash>
 #include <QMainWindow>
+#include <QPixmap>
 #include <array>
 #include <memory>
 
@@ -40,6 +41,7 @@ class QTimer;
 
 namespace vantor {
 
+class BoardScaler;
 class FactionChooser;
 
 // The eleven controls of one post that take the mouse and share one tooltip,
@@ -95,6 +97,7 @@ public:
     void chooseFactions();
     void exitCommand();
     void showAbout();
+    void keepOnTop(bool on); // 常に手前に表示
 
     std::array<PostControls, SlotCount> posts;
     QLabel *westFactionCaption = nullptr;
@@ -122,6 +125,7 @@ public:
     QTimer *placementEditWait = nullptr;
     QTimer *elapsedEditWait = nullptr;
     QTimer *scoreSettleWait = nullptr;
+    BoardScaler *boardScaler = nullptr;
 
     QAction *resetAction = nullptr;
     QAction *chooseFactionsAction = nullptr;
@@ -129,6 +133,7 @@ public:
     QAction *displaySwitchAction = nullptr;
     QAction *copyReportAction = nullptr;
     QAction *aboutAction = nullptr;
+    QAction *alwaysOnTopAction = nullptr;
     QMenu *westAwardMenu = nullptr;
     QMenu *eastAwardMenu = nullptr;
 
@@ -144,6 +149,7 @@ private:
     void buildPost(QWidget *client, int slot);
     void buildBottomStrip(QWidget *client);
     void buildMenus();
+    void openAtFittingSize();
     void watchMouse(QWidget *control, int slot, bool statusLabel);
     void keepMenuShortcuts(QLineEdit *box);
 
@@ -158,6 +164,7 @@ private:
     void showPostNames(int slot, Army holder);
     void setPostTooltip(int slot, const QString &text);
     void setPostImage(int slot, int index);
+    void drawTagPictures();
     void restoreSchedule(int slot, int now);
     void freshSchedule(int slot);
     void creditPoints(int slot, PostStatus status, Qt::MouseButton button);
@@ -188,7 +195,8 @@ private:
 
     BattleBoard m_board;
     std::unique_ptr<FactionChooser> m_chooser;
-    std::array<QImage, 6> tagPictures; // the two emblems, then the four status icons
+    std::array<QPixmap, 6> tagPictures; // the two emblems, then the four status icons
+    std::array<int, SlotCount> m_postPicture{}; // which of them each post shows
     struct MouseTarget {
         int slot;
         bool statusLabel;

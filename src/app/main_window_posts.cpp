@@ -2,7 +2,9 @@
 // balance bar, and the mouse input of the posts.
 #include "app/main_window.h"
 
+#include "app/artwork.h"
 #include "app/control_writes.h"
+#include "app/faction_chooser.h"
 #include "app/prompt.h"
 #include "board/balance.h"
 #include "board/post_display.h"
@@ -102,7 +104,23 @@ void MainWindow::setPostTooltip(int slot, const QString &text)
 
 void MainWindow::setPostImage(int slot, int index)
 {
-    posts[slot].tagPicture->setPixmap(QPixmap::fromImage(tagPictures[index]));
+    m_postPicture[slot] = index;
+    posts[slot].tagPicture->setPixmap(tagPictures[index]);
+}
+
+// Drawn for the pixels the posts show them at, after each faction choice and
+// whenever the board's scale or the screen's pixel density changes.
+void MainWindow::drawTagPictures()
+{
+    const FactionChoice choice = factions();
+    const qreal ratio = devicePixelRatioF();
+    const int pixels = qRound(posts[0].tagPicture->width() * ratio);
+    tagPictures[0] = forScreen(chooser().emblem(choice.WestFaction, pixels), ratio);
+    tagPictures[1] = forScreen(chooser().emblem(choice.EastFaction, pixels), ratio);
+    for (int entry = 2; entry <= 5; ++entry)
+        tagPictures[entry] = forScreen(statusIcon(statusIconForTag(entry, choice.Colours), pixels), ratio);
+    for (int s = 0; s < SlotCount; ++s)
+        setPostImage(s, m_postPicture[s]);
 }
 
 void MainWindow::restoreSchedule(int slot, int now)
