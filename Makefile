@@ -1,9 +1,12 @@
 # make run   - install what is missing, build, start Vantor
 # make test  - install what is missing, build, run every test
+# make package - a Debian package of the build: $(BUILD)/vantor_<version>_<arch>.deb
 # make check-asan - every test again, built with AddressSanitizer, UBSan and LeakSanitizer
 # make fuzz  - each libFuzzer target for FUZZ_SECONDS seconds (clang)
 # make bench - the benchmarks of BENCHMARKS.md, from a Release build
 # make soak  - SOAK_DAYS simulated days of random play (SOAK_SEED replays a run)
+# make windows      - dist/vantor-<version>-windows-x64.zip, cross-built with MinGW-w64
+# make test-windows - the Qt Test suite and a smoke of vantor.exe under Wine
 BUILD ?= build
 JOBS  ?= $(shell nproc)
 ASAN_BUILD ?= build-asan
@@ -12,8 +15,9 @@ FUZZ_SECONDS ?= 60
 FUZZ_TARGETS := $(basename $(notdir $(wildcard fuzz/fuzz_*.cpp)))
 BENCH_BUILD ?= build-bench
 SOAK_DAYS ?= 30
+WINDOWS_BUILD ?= build-windows
 
-.PHONY: run test build deps bench soak check-asan fuzz clean
+.PHONY: run test package build deps bench soak check-asan fuzz clean
 
 deps:
 	@scripts/install-deps
@@ -34,6 +38,9 @@ run: build
 
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+
+package: build
+	cmake --build $(BUILD) --target package
 
 # A sanitizer report, a leak at exit included, fails the run. Reports go to
 # files so that those of the real program started by the end-to-end tests,
@@ -82,5 +89,17 @@ soak: deps $(BENCH_BUILD)/CMakeCache.txt
 	cmake --build $(BENCH_BUILD) -j $(JOBS) --target soak
 	$(BENCH_BUILD)/bench/soak --days $(SOAK_DAYS) $(if $(SOAK_SEED),--seed $(SOAK_SEED))
 
+# The first run builds Qt for Windows into ~/.cache/vantor (about an hour on
+# two cores); later runs reuse it.
+windows: deps
+	@scripts/install-deps --windows
+	scripts/windows-build $(WINDOWS_BUILD) dist
+
+test-windows: deps
+	@scripts/install-deps --windows
+	scripts/windows-build $(WINDOWS_BUILD) dist --tests
+	cd $(WINDOWS_BUILD) && ctest --output-on-failure -j $(JOBS)
+	tests/windows/smoke.sh $(WINDOWS_BUILD)/vantor-*-windows-x64/vantor.exe $(WINDOWS_BUILD)/tests/windows/clipboard_bytes.exe $(WINDOWS_BUILD)/tests/windows
+
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD) $(WINDOWS_BUILD) dist

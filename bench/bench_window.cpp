@@ -4,9 +4,11 @@
 #include "bench_timing.h"
 
 #include "support/main_window_harness.h"
+#include "app/desktop_look.h"
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QPushButton>
 #include <QTest>
 
 using namespace vantor;
@@ -36,6 +38,14 @@ void armEveryPost(MainWindowHarness &h)
     QCoreApplication::sendPostedEvents();
 }
 
+// One step of a window resized to `room` for the board: relayout, and the
+// repaint it causes.
+void resizeStep(MainWindow &window, QSize chrome, QSize room)
+{
+    window.resize(room + chrome);
+    QCoreApplication::sendPostedEvents();
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -43,6 +53,7 @@ int main(int argc, char *argv[])
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    setUpDesktopLook(app);
     MainWindowHarness h;
     MainWindow &window = *h.window;
     window.show();
@@ -78,5 +89,28 @@ int main(int argc, char *argv[])
     report("copyReport (clipboard export)", perCall([&](int) { window.copyReport(); }, Batches, 20));
     report("switchDisplayMode (display switch)", perCall([&](int) { window.switchDisplayMode(); }, Batches, 30));
     report("resetBoard (初期化)", perCall([&](int) { window.resetBoard(); }, Batches, 10));
+
+    // A dragged corner moves a few pixels a step and often leaves the fonts'
+    // whole-pixel sizes as they were; a jump between the smallest and a large
+    // scale changes every font and picture.
+    window.displaySwitchButton->click(); // emblems and tags shown
+    const QSize chrome = window.size() - window.centralWidget()->size();
+    report("resize step, corner dragged 3 px a step", perCall(
+                                                          [&](int i) {
+                                                              const int d = 3 * (i % 60);
+                                                              resizeStep(window, chrome, QSize(720 + d, 504 + d * 7 / 10));
+                                                          },
+                                                          Batches, 60));
+    report("resize step, corner dragged, relayout alone", perCall(
+                                                              [&](int i) {
+                                                                  const int d = 3 * (i % 60);
+                                                                  window.resize(QSize(720 + d, 504 + d * 7 / 10) + chrome);
+                                                              },
+                                                              Batches, 60));
+    report("resize step, 60 % and 175 % in turn", perCall(
+                                                     [&](int i) {
+                                                         resizeStep(window, chrome, i % 2 ? QSize(1260, 882) : QSize(432, 303));
+                                                     },
+                                                     Batches, 10));
     return 0;
 }

@@ -2,8 +2,10 @@
 
 #include "app/artwork.h"
 #include "app/desktop_look.h"
+#include "app/program_identity.h"
 #include "app/twips.h"
 
+#include <QEvent>
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
@@ -29,7 +31,7 @@ AboutBox::AboutBox(QWidget *parent)
     setFont(gothicFont(9));
     setFixedSize(px(6600), px(2235));
 
-    QLabel *title = centred(this, QStringLiteral("Vantor  Ver.0.16"), twipsRect(120, 120, 5085, 240));
+    QLabel *title = centred(this, QStringLiteral("Vantor  Ver." VANTOR_VERSION), twipsRect(120, 120, 5085, 240));
     title->setFont(gothicFont(9, true));
     centred(this, QStringLiteral("合戦状況記録ツール"), twipsRect(120, 360, 5085, 225));
     centred(this, QStringLiteral("Vantor 開発チーム"), twipsRect(120, 600, 5175, 255));
@@ -47,14 +49,22 @@ AboutBox::AboutBox(QWidget *parent)
     disclaimer->setWordWrap(true);
     disclaimer->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-    auto *picture = new QLabel(this);
-    picture->setGeometry(twipsRect(5400, 240, 915, 1320));
-    picture->setPixmap(QPixmap::fromImage(aboutPicture()));
+    m_picture = new QLabel(this);
+    m_picture->setGeometry(twipsRect(5400, 240, 915, 1320));
 
     auto *okButton = new QPushButton(QStringLiteral("OK"), this);
     okButton->setGeometry(twipsRect(4560, 1800, 1905, 345));
     okButton->setDefault(true);
     connect(okButton, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+bool AboutBox::event(QEvent *event)
+{
+    if (event->type() == QEvent::Show || changesPixelDensity(event)) {
+        const qreal ratio = devicePixelRatioF();
+        m_picture->setPixmap(forScreen(aboutPicture(ratio), ratio));
+    }
+    return QDialog::event(event);
 }
 
 } // namespace vantor

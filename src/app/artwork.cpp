@@ -2,6 +2,7 @@
 
 #include "board/post_display.h"
 
+#include <QEvent>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPolygonF>
@@ -41,22 +42,23 @@ QImage painted(QSize size, qreal unitsAcross, const Design &design)
     return image;
 }
 
-QImage blankSquare()
+QImage blankSquare(int pixels)
 {
-    static const QImage blank = [] {
-        QImage image(EmblemSize, EmblemSize, QImage::Format_RGB32);
-        image.fill(NeutralGrey);
-        return image;
-    }();
-    return blank;
+    QImage image(pixels, pixels, QImage::Format_RGB32);
+    image.fill(NeutralGrey);
+    return image;
 }
 
-// Drawn on first request only: the board needs two emblems out of sixteen.
+// At the designed size each picture is drawn on first request only: the board
+// needs two emblems out of sixteen. Other sizes are drawn afresh, as the board
+// asks for them only when its scale or screen changes.
 template <std::size_t N>
-QImage drawnOnce(std::array<QImage, N> &cache, const std::array<Design, N> &designs, int index)
+QImage drawnOnce(std::array<QImage, N> &cache, const std::array<Design, N> &designs, int index, int pixels)
 {
     if (index < 0 || index >= int(N))
-        return blankSquare();
+        return blankSquare(pixels);
+    if (pixels != EmblemSize)
+        return painted(QSize(pixels, pixels), DesignUnits, designs[index]);
     QImage &image = cache[index];
     if (image.isNull())
         image = painted(QSize(EmblemSize, EmblemSize), DesignUnits, designs[index]);
@@ -479,23 +481,42 @@ void castleAtDusk(QPainter &p)
 
 } // namespace
 
-QImage factionEmblem(Faction faction)
+QImage factionEmblem(Faction faction, int pixels)
 {
     static std::array<QImage, FactionCount> drawn;
-    return drawnOnce(drawn, emblemDesigns, faction);
+    return drawnOnce(drawn, emblemDesigns, faction, pixels);
 }
 
-QImage statusIcon(int icon)
+QImage statusIcon(int icon, int pixels)
 {
     static std::array<QImage, StatusIconCount> drawn;
-    return drawnOnce(drawn, iconDesigns, icon);
+    return drawnOnce(drawn, iconDesigns, icon, pixels);
 }
 
-QImage aboutPicture()
+QImage aboutPicture(qreal devicePixelRatio)
 {
-    static const QImage picture = painted(QSize(AboutPictureWidth, AboutPictureHeight), AboutUnitsAcross,
-                                          Design{0x000000, castleAtDusk});
-    return picture;
+    const Design picture{0x000000, castleAtDusk};
+    static const QImage designed = painted(QSize(AboutPictureWidth, AboutPictureHeight), AboutUnitsAcross, picture);
+    if (devicePixelRatio == 1.0)
+        return designed;
+    const QSize size = (QSizeF(AboutPictureWidth, AboutPictureHeight) * devicePixelRatio).toSize();
+    return painted(size, AboutUnitsAcross, picture);
+}
+
+QPixmap forScreen(const QImage &image, qreal devicePixelRatio)
+{
+    QPixmap pixmap = QPixmap::fromImage(image);
+    pixmap.setDevicePixelRatio(devicePixelRatio);
+    return pixmap;
+}
+
+bool changesPixelDensity(const QEvent *event)
+{
+#if QT_VERSION >= QT_VERSION_CHECK(6, 6, 0)
+    if (event->type() == QEvent::DevicePixelRatioChange)
+        return true;
+#endif
+    return event->type() == QEvent::ScreenChangeInternal;
 }
 
 } // namespace vantor

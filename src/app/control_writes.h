@@ -34,6 +34,31 @@ inline void setBold(QLineEdit *box, bool bold)
     box->setFont(font);
 }
 
+// Typed text the board cannot read stays in its box, drawn in a warning colour,
+// and the box's tooltip names the forms the box takes. The next write of the
+// box's text, the player's or the program's, ends the warning.
+inline void showUnreadable(QLineEdit *box, const QString &forms)
+{
+    QPalette palette = box->palette();
+    palette.setColor(QPalette::Text, QColor(UnreadableTextColour));
+    box->setPalette(palette);
+    box->setToolTip(forms);
+}
+
+inline bool showsUnreadable(const QLineEdit *box)
+{
+    return box->palette().color(QPalette::Text) == QColor(UnreadableTextColour);
+}
+
+// Back to the box's own look: its inherited palette and no tooltip of its own.
+inline void showReadable(QLineEdit *box)
+{
+    if (!showsUnreadable(box))
+        return;
+    box->setPalette(QPalette());
+    box->setToolTip(QString());
+}
+
 // A one-shot wait that begins anew.
 inline void restartTimer(QTimer *timer)
 {

@@ -1,15 +1,87 @@
 #include "app/desktop_look.h"
 
+#include "app/program_identity.h"
+
 #include <QApplication>
+#include <QDirIterator>
+#include <QIcon>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QPainter>
+#include <QProxyStyle>
+#include <QStyleOption>
 #include <QTranslator>
+#include <QWidget>
 
 namespace vantor {
 
+namespace {
+
+// Every size the build rendered, so that the taskbar and the title bar each
+// take a sharp one rather than a scaled copy.
+QIcon programIcon()
+{
+    QIcon icon;
+    QDirIterator sizes(QStringLiteral(":/window-icon"), QDir::Files, QDirIterator::Subdirectories);
+    while (sizes.hasNext())
+        icon.addFile(sizes.next());
+    return icon;
+}
+
+// The classic style draws check boxes at one size whatever their caption's; on
+// a scaled board the box and the gap beside it grow and shrink with the text,
+// so the captions keep their designed places and the boxes of three stacked
+// options do not overlap.
+class IndicatorsFollowTheirText : public QProxyStyle {
+public:
+    using QProxyStyle::QProxyStyle;
+
+    int pixelMetric(PixelMetric metric, const QStyleOption *option, const QWidget *widget) const override
+    {
+        const int designed = QProxyStyle::pixelMetric(metric, option, widget);
+        switch (metric) {
+        case PM_IndicatorWidth:
+        case PM_IndicatorHeight:
+        case PM_CheckBoxLabelSpacing:
+            return widget ? qRound(designed * textScale(widget)) : designed;
+        default:
+            return designed;
+        }
+    }
+
+    void drawPrimitive(PrimitiveElement element, const QStyleOption *option, QPainter *painter,
+                       const QWidget *widget) const override
+    {
+        const int side = QProxyStyle::pixelMetric(PM_IndicatorWidth, option, widget);
+        if (element != PE_IndicatorCheckBox || option->rect.width() == side) {
+            QProxyStyle::drawPrimitive(element, option, painter, widget);
+            return;
+        }
+        // Drawn at its designed size under a transform: lines, not a stretched picture.
+        QStyleOptionButton designed;
+        designed.QStyleOption::operator=(*option);
+        designed.rect = QRect(0, 0, side, side);
+        painter->save();
+        painter->translate(option->rect.topLeft());
+        painter->scale(qreal(option->rect.width()) / side, qreal(option->rect.height()) / side);
+        QProxyStyle::drawPrimitive(element, &designed, painter, widget);
+        painter->restore();
+    }
+
+private:
+    static qreal textScale(const QWidget *widget)
+    {
+        return widget->font().pointSizeF() / QApplication::font().pointSizeF();
+    }
+};
+
+} // namespace
+
 void setUpDesktopLook(QApplication &app)
 {
-    app.setStyle(QStringLiteral("Windows"));
+    app.setStyle(new IndicatorsFollowTheirText(QStringLiteral("Windows")));
+    QApplication::setWindowIcon(programIcon());
+    QGuiApplication::setDesktopFileName(QStringLiteral(VANTOR_APP_ID));
 
     // IPAGothic is fixed-width like the design font; the others are the
     // Japanese Gothics most often present when it is not.
@@ -29,10 +101,16 @@ void setUpDesktopLook(QApplication &app)
 
 QFont gothicFont(double pointSize, bool bold)
 {
+    QFont font;
+#ifdef Q_OS_WIN
+    // Windows has the design font itself; Western editions list it only under
+    // its English name.
+    font.setFamilies({QString::fromUtf16(DesignFontFamily), QStringLiteral("MS Gothic"), QStringLiteral("IPAGothic")});
+#else
     // Asking for the installed stand-in first spares fontconfig a fallback
     // search for the missing design font at every size.
-    QFont font;
     font.setFamilies({QStringLiteral("IPAGothic"), QString::fromUtf16(DesignFontFamily)});
+#endif
     font.setPointSizeF(pointSize);
     font.setBold(bold);
     return font;

@@ -3,7 +3,8 @@
 // Japanese Gothic that is installed. Qt's own texts (button captions, context
 // menus) are shown in Japanese. And the layout was made for classic controls:
 // frames carry their caption in the border, and buttons and boxes are flat and
-// quick to draw.
+// quick to draw. Every window carries Vantor's icon and names its desktop
+// entry, so that the taskbar shows it as the menu does.
 #pragma once
 
 #include <QFont>

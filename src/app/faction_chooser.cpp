@@ -14,8 +14,26 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QStyledItemDelegate>
 
 namespace vantor {
+
+namespace {
+
+// Rows as tall as the font's em, as the design font drew them, rather than its
+// full line: the designed list then holds its fifteen entries whole.
+class EmTallRows : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    QSize sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const override
+    {
+        QSize size = QStyledItemDelegate::sizeHint(option, index);
+        size.setHeight(QFontInfo(option.font).pixelSize());
+        return size;
+    }
+};
+
+} // namespace
 
 FactionChooser::FactionChooser(QWidget *parent)
     : QDialog(parent)
@@ -40,6 +58,7 @@ FactionChooser::FactionChooser(QWidget *parent)
         factionLists[i]->setGeometry(twipsRect(240, 240, 2775, 2760));
         factionLists[i]->setSelectionMode(QAbstractItemView::SingleSelection);
         factionLists[i]->setUniformItemSizes(true); // every entry is one line of the same font
+        factionLists[i]->setItemDelegate(new EmTallRows(factionLists[i]));
 
         connect(factionLists[i], &QListWidget::currentRowChanged, this, &FactionChooser::onFactionPicked);
         // A Ctrl+click would empty the selection while the entry stays current:
@@ -77,9 +96,9 @@ FactionChoice FactionChooser::choice() const
                          restorationCheck->isChecked() ? 1 : 0};
 }
 
-QImage FactionChooser::emblem(Faction faction) const
+QImage FactionChooser::emblem(Faction faction, int pixels) const
 {
-    return factionEmblem(faction);
+    return factionEmblem(faction, pixels);
 }
 
 void FactionChooser::resetToStart()

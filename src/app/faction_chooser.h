@@ -25,7 +25,7 @@ public:
     explicit FactionChooser(QWidget *parent = nullptr);
 
     FactionChoice choice() const;
-    QImage emblem(Faction faction) const;
+    QImage emblem(Faction faction, int pixels) const;
 
     // The faction-choice command's reset: lists refilled, 徳川家 against 北条家,
     // default colours, no restoration.

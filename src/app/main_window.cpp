@@ -1,5 +1,6 @@
 #include "app/main_window.h"
 
+#include "app/board_scaler.h"
 #include "app/control_writes.h"
 #include "app/faction_chooser.h"
 #include "app/desktop_look.h"
@@ -17,6 +18,7 @@
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QScreen>
 #include <QTimer>
 
 namespace vantor {
@@ -117,18 +119,24 @@ void MainWindow::buildWindowOnce()
         return;
     buildControls();
     buildMenus();
+    openAtFittingSize();
 }
 
 void MainWindow::buildControls()
 {
-    auto *client = new QWidget(this);
-    setCentralWidget(client);
+    auto *host = new QWidget(this);
+    setCentralWidget(host);
+    setBackground(host, QColor(NeutralGrey));
+    auto *client = new QWidget(host);
     setBackground(client, QColor(NeutralGrey));
-    client->setFixedSize(px(ClientWidth), px(ClientHeight));
+    client->resize(px(ClientWidth), px(ClientHeight));
     buildTopStrip(client);
     for (int s = 0; s < SlotCount; ++s)
         buildPost(client, s);
     buildBottomStrip(client);
+    boardScaler = new BoardScaler(host, client);
+    host->setMinimumSize(boardScaler->sizeAt(SmallestBoardScale));
+    connect(boardScaler, &BoardScaler::pixelSizeChanged, this, &MainWindow::drawTagPictures);
     // The window opens with the focus on its background rather than in a text
     // box: no caret blinks while the board sits idle beside the game.
     client->setFocusPolicy(Qt::ClickFocus);
@@ -191,7 +199,9 @@ void MainWindow::buildPost(QWidget *client, int slot)
     p.frame = place(new QGroupBox(client), twipsRect(120 + 1680 * column, 1320 + 1800 * row, 1575, 1695));
     QWidget *frame = p.frame;
     const QFont name = gothicFont(9, true);
-    const QFont info = gothicFont(8.25);
+    // A slightly narrower face lets the longest details ("侍45/二刀手槍/与力") fit whole.
+    QFont info = gothicFont(8.25);
+    info.setStretch(88);
     const QFont plain = gothicFont(9);
     p.mainName = label(frame, QStringLiteral("主将"), twipsRect(120, 240, 1335, 255), name);
     p.detailsMainName = label(frame, QStringLiteral("主将2"), twipsRect(120, 240, 1335, 255), name);
@@ -278,6 +288,10 @@ void MainWindow::buildMenus()
                                 QKeySequence(Qt::CTRL | Qt::Key_Z));
     copyReportAction = action(editMenu, QStringLiteral("クリップボード書出(&C)"), &MainWindow::copyReport,
                        QKeySequence(Qt::CTRL | Qt::Key_C));
+    editMenu->addSeparator();
+    alwaysOnTopAction = editMenu->addAction(QStringLiteral("常に手前に表示"));
+    alwaysOnTopAction->setCheckable(true);
+    connect(alwaysOnTopAction, &QAction::toggled, this, &MainWindow::keepOnTop);
 
     westAwardMenu = menuBar()->addMenu(QStringLiteral("西軍戦果加算(&A)"));
     eastAwardMenu = menuBar()->addMenu(QStringLiteral("東軍戦果加算(&B)"));
@@ -290,6 +304,17 @@ void MainWindow::buildMenus()
 
     QMenu *helpMenu = menuBar()->addMenu(QStringLiteral("ヘルプ(&H)"));
     aboutAction = action(helpMenu, QStringLiteral("バージョン情報(&A)"), &MainWindow::showAbout);
+}
+
+void MainWindow::openAtFittingSize()
+{
+    // The frame is unknown until the window is first shown: room for a title
+    // bar and borders is kept free.
+    constexpr QMargins FrameAllowance(8, 32, 8, 8);
+    const QSize menus(0, menuBar()->sizeHint().height());
+    const QSize room = screen()->availableGeometry().size().shrunkBy(FrameAllowance) - menus;
+    const qreal scale = std::min(qreal(1.0), boardScaler->scaleFor(room));
+    resize(boardScaler->sizeAt(scale) + menus);
 }
 
 void MainWindow::watchMouse(QWidget *control, int slot, bool statusLabel)

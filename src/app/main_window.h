@@ -26,6 +26,7 @@
 
 #include <QHash>
 #include <QMainWindow>
+#include <QPixmap>
 #include <array>
 #include <initializer_list>
 #include <memory>
@@ -41,6 +42,7 @@ class QTimer;
 
 namespace vantor {
 
+class BoardScaler;
 class FactionChooser;
 
 // The eleven controls of one post that take the mouse and share one tooltip,
@@ -96,6 +98,7 @@ public:
     void chooseFactions();
     void exitCommand();
     void showAbout();
+    void keepOnTop(bool on); // 常に手前に表示
 
     std::array<PostControls, SlotCount> posts;
     QLabel *westFactionCaption = nullptr;
@@ -123,6 +126,7 @@ public:
     QTimer *placementEditWait = nullptr;
     QTimer *elapsedEditWait = nullptr;
     QTimer *scoreSettleWait = nullptr;
+    BoardScaler *boardScaler = nullptr;
 
     QAction *resetAction = nullptr;
     QAction *chooseFactionsAction = nullptr;
@@ -130,6 +134,7 @@ public:
     QAction *displaySwitchAction = nullptr;
     QAction *copyReportAction = nullptr;
     QAction *aboutAction = nullptr;
+    QAction *alwaysOnTopAction = nullptr;
     QMenu *westAwardMenu = nullptr;
     QMenu *eastAwardMenu = nullptr;
 
@@ -145,6 +150,7 @@ private:
     void buildPost(QWidget *client, int slot);
     void buildBottomStrip(QWidget *client);
     void buildMenus();
+    void openAtFittingSize();
     void watchMouse(QWidget *control, int slot, bool statusLabel);
     void keepMenuShortcuts(QLineEdit *box);
 
@@ -159,6 +165,7 @@ private:
     void showPostNames(int slot, Army holder);
     void setPostTooltip(int slot, const QString &text);
     void setPostImage(int slot, int index);
+    void drawTagPictures();
     void restoreSchedule(int slot, int now);
     void freshSchedule(int slot);
     void disableTimeBox(QLineEdit *box);
@@ -194,7 +201,8 @@ private:
     // The board in play keeps the factions it was built with: while 勢力選択 has
     // the chooser open, its half-made choice must not reach notices or redraws.
     FactionChoice m_builtChoice;
-    std::array<QImage, 6> tagPictures; // the two emblems, then the four status icons
+    std::array<QPixmap, 6> tagPictures; // the two emblems, then the four status icons
+    std::array<int, SlotCount> m_postPicture{}; // which of them each post shows
     struct MouseTarget {
         int slot;
         bool statusLabel;

@@ -2,6 +2,7 @@
 // and automatic placement, and the read-back of typed times.
 #include "app/main_window.h"
 
+#include "app/attention.h"
 #include "app/control_writes.h"
 #include "app/notice_beep.h"
 #include "board/schedule.h"
@@ -70,6 +71,8 @@ void MainWindow::placeDuePosts(int now)
             continue;
         m_board.posts[s].placeMinute = 0;
         m_board.posts[s].placeArmed = false;
+        // The taskbar entry starts flashing before the notice waits for the player.
+        callForAttention(this);
         changePost(s, true, Qt::NoButton);
         if (!noticeBoxCheck->isChecked())
             noticeBeep(InformationSound);
@@ -78,6 +81,7 @@ void MainWindow::placeDuePosts(int now)
 
 void MainWindow::onElapsedBoxEdited()
 {
+    showReadable(elapsedBox);
     if (!m_board.elapsedEditArmed)
         return;
     elapsedEditWait->start();
@@ -97,6 +101,9 @@ void MainWindow::readTypedElapsedTime()
             m_board.elapsedMinutes = *minutes;
             m_board.elapsedValid = true;
             elapsedBox->setText(formatMinutesHHMM(m_board.elapsedMinutes));
+        } else {
+            // The box shows 00:00 and stands still until the player types again.
+            showUnreadable(elapsedBox, QString::fromUtf16(ElapsedTextForms));
         }
     }
     updateForecast();
@@ -117,6 +124,9 @@ void MainWindow::readTypedPlacementTimes()
                 m_board.posts[s].placeMinute = *minute;
                 m_board.posts[s].placeArmed = true;
                 setBold(box, true);
+            } else if (!box->text().isEmpty()) {
+                // A box the player emptied asks for no placement: no warning.
+                showUnreadable(box, QString::fromUtf16(PlacementTextForms));
             }
         }
         setPostTooltip(s, m_board.posts[s].placeArmed ? placementTooltip(m_board.posts[s].placeMinute, now) : QString());

@@ -2,7 +2,6 @@
 // the clipboard report, the About box and exit.
 #include "app/main_window.h"
 
-#include "app/artwork.h"
 #include "app/control_writes.h"
 #include "app/faction_chooser.h"
 #include "app/about_box.h"
@@ -19,6 +18,7 @@
 #include <QCloseEvent>
 #include <QGroupBox>
 #include <QLabel>
+#include <QWindow>
 #include <QLineEdit>
 #include <QTimer>
 
@@ -54,12 +54,9 @@ void MainWindow::buildBoard()
     }
     m_board.macroTags[0] = factionTag(choice.WestFaction);
     m_board.macroTags[1] = factionTag(choice.EastFaction);
-    tagPictures[0] = chooser().emblem(choice.WestFaction);
-    tagPictures[1] = chooser().emblem(choice.EastFaction);
-    for (int entry = 2; entry <= 5; ++entry) {
+    for (int entry = 2; entry <= 5; ++entry)
         m_board.macroTags[entry] = schemeTag(entry, choice.Colours);
-        tagPictures[entry] = statusIcon(statusIconForTag(entry, choice.Colours));
-    }
+    drawTagPictures();
     clockCaption->setText(currentTimeHHMM());
     resetBoard();
     if (!clockTick->isActive())
@@ -79,6 +76,7 @@ void MainWindow::resetBoard()
 
     m_board.userInputArmed = true;
     elapsedBox->setText(QStringLiteral("00:00"));
+    showReadable(elapsedBox);
     m_board.elapsedMinutes = 0;
     m_board.lastTickMinute = currentClockMinutes();
     m_board.elapsedValid = true;
@@ -172,6 +170,17 @@ void MainWindow::showAbout()
 {
     AboutBox about(this);
     Prompt::runDialog(about);
+}
+
+void MainWindow::keepOnTop(bool on)
+{
+    // QWidget::setWindowFlags would hide the window and create it afresh: it
+    // would flicker, and a window manager may put it somewhere else. The live
+    // window takes the hint in place; the widget is only told what it now is.
+    const Qt::WindowFlags flags = windowFlags().setFlag(Qt::WindowStaysOnTopHint, on);
+    overrideWindowFlags(flags);
+    if (QWindow *live = windowHandle())
+        live->setFlags(flags);
 }
 
 bool MainWindow::confirmExit()

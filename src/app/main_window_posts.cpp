@@ -2,12 +2,15 @@
 // balance bar, and the mouse input of the posts.
 #include "app/main_window.h"
 
+#include "app/artwork.h"
 #include "app/control_writes.h"
+#include "app/faction_chooser.h"
 #include "app/prompt.h"
 #include "board/balance.h"
 #include "board/post_display.h"
 #include "board/schedule.h"
 #include "clock/clock_helpers.h"
+#include "clock/typed_time.h"
 #include "score/score_rules.h"
 
 #include <QCheckBox>
@@ -95,11 +98,31 @@ void MainWindow::setPostTooltip(int slot, const QString &text)
 {
     for (QWidget *control : posts[slot].tooltipGroup())
         control->setToolTip(text);
+    // A post whose typed time could not be read has no countdown: its box goes on
+    // telling the player which forms it takes.
+    if (showsUnreadable(posts[slot].timeBox))
+        posts[slot].timeBox->setToolTip(QString::fromUtf16(PlacementTextForms));
 }
 
 void MainWindow::setPostImage(int slot, int index)
 {
-    posts[slot].tagPicture->setPixmap(QPixmap::fromImage(tagPictures[index]));
+    m_postPicture[slot] = index;
+    posts[slot].tagPicture->setPixmap(tagPictures[index]);
+}
+
+// Drawn for the pixels the posts show them at, after each faction choice and
+// whenever the board's scale or the screen's pixel density changes.
+void MainWindow::drawTagPictures()
+{
+    const FactionChoice choice = factions();
+    const qreal ratio = devicePixelRatioF();
+    const int pixels = qRound(posts[0].tagPicture->width() * ratio);
+    tagPictures[0] = forScreen(chooser().emblem(choice.WestFaction, pixels), ratio);
+    tagPictures[1] = forScreen(chooser().emblem(choice.EastFaction, pixels), ratio);
+    for (int entry = 2; entry <= 5; ++entry)
+        tagPictures[entry] = forScreen(statusIcon(statusIconForTag(entry, choice.Colours), pixels), ratio);
+    for (int s = 0; s < SlotCount; ++s)
+        setPostImage(s, m_postPicture[s]);
 }
 
 void MainWindow::restoreSchedule(int slot, int now)
@@ -189,6 +212,7 @@ void MainWindow::postDoubleClick(int slot, bool statusLabel)
 
 void MainWindow::onTimeBoxEdited(int slot)
 {
+    showReadable(posts[slot].timeBox);
     if (!m_board.userInputArmed)
         return;
     m_board.posts[slot].placeMinute = 0;

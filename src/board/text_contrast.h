@@ -14,4 +14,8 @@ double contrastRatio(QColor a, QColor b);
 // black where both are alike.
 QColor readableTextColour(QColor background);
 
+// Typed text the board cannot read, on the white of its text box: a dark red at
+// 8.4:1, where the box's usual black stands at 21:1.
+inline constexpr QRgb UnreadableTextColour = 0xA00000;
+
 } // namespace vantor

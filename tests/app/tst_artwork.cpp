@@ -62,7 +62,7 @@ void TestArtwork::picturesHaveTheirSizeAndADrawing_data()
         QTest::addRow("emblem %d", faction) << Picture([=] { return factionEmblem(faction); }) << square << 60;
     for (int icon = 0; icon < StatusIconCount; ++icon)
         QTest::addRow("icon %d", icon) << Picture([=] { return statusIcon(icon); }) << square << 60;
-    QTest::newRow("about") << Picture(aboutPicture) << QSize(AboutPictureWidth, AboutPictureHeight) << 1000;
+    QTest::newRow("about") << Picture([] { return aboutPicture(); }) << QSize(AboutPictureWidth, AboutPictureHeight) << 1000;
 }
 
 void TestArtwork::picturesHaveTheirSizeAndADrawing()

@@ -1,10 +1,14 @@
 #include "app/faction_chooser.h"
 
+#include "app/desktop_look.h"
+#include "app/twips.h"
+
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QtTest>
 
 using namespace vantor;
@@ -69,11 +73,33 @@ void chooseSomethingElse(FactionChooser &dialog)
 class FactionChooserTest : public QObject {
     Q_OBJECT
 private slots:
+    void initTestCase() { setUpDesktopLook(*qApp); }
+
     void startsWithTheStartValues()
     {
         FactionChooser dialog;
         QCOMPARE(dialog.windowTitle(), QStringLiteral("勢力選択"));
         verifyStartState(dialog);
+    }
+
+    // In the program's own look and font, the designed lists show every entry
+    // whole: none hides behind a scroll bar or below the fold, none is cut.
+    void everyEntryShowsWhole()
+    {
+        FactionChooser dialog;
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        for (const QListWidget *list : dialog.factionLists) {
+            QCOMPARE(list->size(), twipsRect(0, 0, 2775, 2760).size());
+            QCOMPARE(list->verticalScrollBar()->maximum(), 0);
+            // A glyph fills at most the font's em.
+            const int em = QFontInfo(list->font()).pixelSize();
+            for (int row = 0; row < list->count(); ++row) {
+                const QRect item = list->visualItemRect(list->item(row));
+                QVERIFY2(list->viewport()->rect().contains(item), qPrintable(list->item(row)->text()));
+                QVERIFY(item.height() >= em);
+            }
+        }
     }
 
     void selectionRule_data()

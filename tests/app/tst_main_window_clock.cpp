@@ -2,6 +2,9 @@
 // a time typed into its box is read back.
 #include "support/main_window_harness.h"
 
+#include "board/text_contrast.h"
+#include "clock/typed_time.h"
+
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -136,6 +139,8 @@ private slots:
         MainWindowHarness h(10, 0);
         h.window->battleResultsCheck->setChecked(true);
         QVERIFY(h.window->forecastFrame->toolTip() != Waiting);
+        QLineEdit *box = h.window->elapsedBox;
+        const QColor ink = box->palette().color(QPalette::Text);
 
         typeInto(h.window->elapsedBox, typed);
         QCOMPARE(h.board().elapsedValid, false);
@@ -155,6 +160,13 @@ private slots:
         h.window->onClockTick();
         QCOMPARE(h.board().elapsedMinutes, valid ? minutes + 5 : 0);
         QCOMPARE(h.window->elapsedBox->text(), valid ? formatMinutesHHMM(minutes + 5) : shown);
+
+        // Text that could not be read leaves 00:00 in the warning colour until the next edit.
+        QCOMPARE(box->palette().color(QPalette::Text), valid ? ink : QColor(UnreadableTextColour));
+        QCOMPARE(box->toolTip(), valid ? QString() : QString::fromUtf16(ElapsedTextForms));
+        typeInto(box, QStringLiteral("1"));
+        QCOMPARE(box->palette().color(QPalette::Text), ink);
+        QCOMPARE(box->toolTip(), QString());
     }
 };
 

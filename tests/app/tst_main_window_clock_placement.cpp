@@ -3,7 +3,10 @@
 // two options that govern the notice.
 #include "support/main_window_harness.h"
 
+#include "app/attention.h"
 #include "app/notice_beep.h"
+#include "board/text_contrast.h"
+#include "clock/typed_time.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -64,14 +67,21 @@ class MainWindowClockPlacement : public QObject {
     Q_OBJECT
 
     QStringList m_sounds;
+    int m_attentionCalls = 0;
 
 private slots:
     void init()
     {
         m_sounds.clear();
         setNoticeSoundSink([this](const NoticeSound &sound) { m_sounds.append(sound.eventId); });
+        m_attentionCalls = 0;
+        setAttentionSink([this](QWidget *) { ++m_attentionCalls; });
     }
-    void cleanup() { setNoticeSoundSink({}); }
+    void cleanup()
+    {
+        setNoticeSoundSink({});
+        setAttentionSink({});
+    }
 
     void dueHour_data()
     {
@@ -218,6 +228,8 @@ private slots:
         const qsizetype placed = dueSlots.size();
         QCOMPARE(h.noticesShown(), messageBox ? placed : 0);
         QCOMPARE(m_sounds, QStringList(messageBox ? 0 : placed, QStringLiteral("dialog-information")));
+        // The window is not the active one: the game has the focus.
+        QCOMPARE(m_attentionCalls, placed);
     }
 
     // While a placement notice waits for the player, further ticks arrive. They
@@ -360,6 +372,7 @@ private slots:
         awaitPlacement(h, 5, 780);
         h.clock.setMinutes(720);
         QLineEdit *box = h.post(5).timeBox;
+        const QColor ink = box->palette().color(QPalette::Text);
         typeInto(box, typed);
         QCOMPARE(h.board().posts[5].placeArmed, false);
         QCOMPARE(h.board().posts[5].placeMinute, 0);
@@ -373,7 +386,23 @@ private slots:
         QCOMPARE(h.board().posts[5].placeArmed, armed ? 1 : 0);
         QCOMPARE(h.board().posts[5].placeMinute, minute);
         QCOMPARE(box->font().bold(), armed);
-        QCOMPARE(tooltipsOf(h.post(5)), everywhere(tooltip));
+
+        // Text that cannot be read says so until the next edit; a box the player
+        // emptied asks for nothing and is no error.
+        const bool unreadable = !armed && !typed.isEmpty();
+        QStringList tooltips = everywhere(tooltip);
+        if (unreadable)
+            tooltips.last() = QString::fromUtf16(PlacementTextForms);
+        h.window->autoPlaceCheck->setChecked(false); // the ticks below place nothing
+        for (int tick = 0; tick < 2; ++tick) {
+            QCOMPARE(tooltipsOf(h.post(5)), tooltips);
+            QCOMPARE(box->palette().color(QPalette::Text), unreadable ? QColor(UnreadableTextColour) : ink);
+            h.window->onClockTick();
+        }
+        QVERIFY(contrastRatio(box->palette().color(QPalette::Text), box->palette().color(QPalette::Base)) >= 4.5);
+        QTest::keyClick(box, Qt::Key_0);
+        QCOMPARE(box->palette().color(QPalette::Text), ink);
+        QCOMPARE(tooltipsOf(h.post(5)), everywhere(QString()));
     }
 
     void typedTimeWaitsForReadBack()

@@ -102,6 +102,10 @@ press() {
 # Twips to pixels the way the program lays out its controls.
 px() { echo $(((($1) + 7) / 15)); }
 
+# The board's scale in thousandths, and twips to pixels on the board at it.
+SCALE=1000
+bx() { echo $((($(px "$1") * SCALE + 500) / 1000)); }
+
 click_at() {
     local window=$1 x=$2 y=$3 button=$4 count=${5:-1}
     xdotool mousemove --window "$window" "$x" "$y" click --repeat "$count" --delay 80 "$button"
@@ -113,12 +117,18 @@ click_at() {
 # The top edge of the first post frame is the first army-coloured pixel in a
 # column that crosses nothing else coloured above it.
 find_client_top() {
-    local window=$1 shot=$WORK/probe.png column=20 y
-    import -silent -window "$window" "$shot" || fatal "cannot take a picture of the window"
-    y=$(convert "$shot" -crop 1x300+$column+0 +repage txt:- |
-        awk -F'[,:]' '/#8080FF|#FF8080/ { print $2; exit }')
+    local window=$1 shot=$WORK/probe.png column y="" _
+    column=$(bx 300)
+    # A window that was just resized may still be drawing.
+    for _ in $(seq 20); do
+        import -silent -window "$window" "$shot" || fatal "cannot take a picture of the window"
+        y=$(convert "$shot" -crop 1x300+$column+0 +repage txt:- |
+            awk -F'[,:]' '/#8080FF|#FF8080/ { print $2; exit }')
+        [ -n "$y" ] && break
+        sleep 0.3
+    done
     [ -n "$y" ] || fatal "no post frame found in the board window"
-    CLIENT_TOP=$((y - $(px 1320)))
+    CLIENT_TOP=$((y - $(bx 1320)))
     if [ "$CLIENT_TOP" -lt 5 ] || [ "$CLIENT_TOP" -gt 60 ]; then
         fatal "menu bar height $CLIENT_TOP px is implausible"
     fi
@@ -128,7 +138,7 @@ find_client_top() {
 post_point() {
     local slot=$1 tx=$2 ty=$3
     local left=$((120 + 1680 * (slot / 3))) top=$((1320 + 1800 * (slot % 3)))
-    echo "$(px $((left + tx))) $((CLIENT_TOP + $(px $((top + ty)))))"
+    echo "$(bx $((left + tx))) $((CLIENT_TOP + $(bx $((top + ty)))))"
 }
 
 # Places inside a post: the status label, the main general's label and the bare

@@ -2,7 +2,7 @@
 # Drives the real vantor binary on its own Xvfb the way a player would and
 # checks what it shows and what it puts on the clipboard.
 #   run_e2e.sh SCENARIO PROGRAM OUTPUT_DIR
-# SCENARIO: house_board, great_battle or exit_confirmation.
+# SCENARIO: house_board, great_battle, resized_board or exit_confirmation.
 # Exits 0 when every check passed, 1 when one failed, 77 when no X server starts.
 set -u
 
@@ -11,12 +11,6 @@ HERE=$(cd "$(dirname "$0")" && pwd)
 . "$HERE/e2e_lib.sh"
 # shellcheck source=e2e_report.sh
 . "$HERE/e2e_report.sh"
-
-[ $# -eq 3 ] || { echo "usage: $0 SCENARIO PROGRAM OUTPUT_DIR" >&2; exit 2; }
-SCENARIO=$1
-APP=$2
-OUT=$3
-mkdir -p "$OUT"
 
 readonly BOARD_TITLE='合戦状況$'
 readonly CHOOSER_TITLE='^勢力選択$'
@@ -59,7 +53,7 @@ export_by_button() {
     local what=$1 file=$WORK/clipboard.txt before
     mark_clipboard
     before=$(hhmm_now)
-    click_at "$BOARD" "$(px 9787)" "$((CLIENT_TOP + $(px 7087)))" 1
+    click_at "$BOARD" "$(bx 9787)" "$((CLIENT_TOP + $(bx 7087)))" 1
     if ! read_clipboard "$file"; then
         fail "$what: the export button put nothing on the clipboard"
         return
@@ -143,7 +137,7 @@ scenario_house_board() {
     export_by_button "second right click on post 8"
 
     # A text box with the keyboard focus must not swallow the menu's Ctrl+C.
-    click_at "$BOARD" "$(px 6067)" "$((CLIENT_TOP + $(px 540)))" 1
+    click_at "$BOARD" "$(bx 6067)" "$((CLIENT_TOP + $(bx 540)))" 1
     export_by_keys "typing cursor in the elapsed-time box"
 
     save_picture board.png
@@ -194,6 +188,50 @@ scenario_great_battle() {
     save_picture great_battle.png
 }
 
+# resize_board PERMILLE: sizes the window for the board at that scale, the way a
+# dragged window edge would, and checks the X window took the size.
+resize_board() {
+    SCALE=$1
+    local width height shown
+    width=$(bx 10800)
+    height=$((CLIENT_TOP + $(bx 7560)))
+    xdotool windowsize --sync "$BOARD" "$width" "$height"
+    sleep 0.5
+    shown=$(xdotool getwindowgeometry "$BOARD" | awk '/Geometry/ { print $2 }')
+    if [ "$shown" = "${width}x$height" ]; then
+        pass "window resized to $shown for the board at $SCALE ‰"
+    else
+        fail "window is $shown after resizing to ${width}x$height"
+    fi
+    find_client_top "$BOARD"
+}
+
+scenario_resized_board() {
+    WEST_FACTION=徳川家 EAST_FACTION=北条家
+    await_chooser
+    press "$CHOOSER" Return
+    await_board "Vantor　徳川家×北条家　合戦状況"
+
+    # Post 0 keeps its colour: find_client_top looks for it.
+    resize_board 600
+    click_post "$BOARD" 3 "$STATUS_LABEL" 1
+    step 3 1
+    click_scheduling "$BOARD" 16 "$MAIN_LABEL" 3
+    step 16 -1
+    export_by_keys "two posts clicked on the board at 60 %"
+    export_by_button "the same board at 60 %"
+    save_picture board-60.png
+
+    resize_board 1500
+    click_post "$BOARD" 13 "$STATUS_LABEL" 1
+    step 13 1
+    click_scheduling "$BOARD" 8 "$MAIN_LABEL" 3
+    step 8 -1
+    export_by_keys "two more posts clicked at 150 %"
+    export_by_button "the same board at 150 %"
+    save_picture board-150.png
+}
+
 scenario_exit_confirmation() {
     WEST_FACTION=徳川家 EAST_FACTION=北条家
     await_chooser
@@ -221,17 +259,29 @@ scenario_exit_confirmation() {
     fi
 }
 
-require_tools
-trap cleanup EXIT
-start_x
-start_app
-case $SCENARIO in
-house_board | great_battle | exit_confirmation) "scenario_$SCENARIO" ;;
-*) fatal "unknown scenario $SCENARIO" ;;
-esac
+# run_scenario NAME: one scenario on a fresh X server, and the verdict.
+run_scenario() {
+    SCENARIO=$1
+    mkdir -p "$OUT"
+    require_tools
+    trap cleanup EXIT
+    start_x
+    start_app
+    "scenario_$SCENARIO"
+    if [ "$FAILURES" -gt 0 ]; then
+        log "$SCENARIO: $FAILURES check(s) failed"
+        exit 1
+    fi
+    log "$SCENARIO: all checks passed"
+}
 
-if [ "$FAILURES" -gt 0 ]; then
-    log "$SCENARIO: $FAILURES check(s) failed"
-    exit 1
+# The Windows smoke test sources this file for its scenarios and steps.
+if [ "${BASH_SOURCE[0]}" = "$0" ]; then
+    [ $# -eq 3 ] || { echo "usage: $0 SCENARIO PROGRAM OUTPUT_DIR" >&2; exit 2; }
+    APP=$2
+    OUT=$3
+    case $1 in
+    house_board | great_battle | resized_board | exit_confirmation) run_scenario "$1" ;;
+    *) fatal "unknown scenario $1" ;;
+    esac
 fi
-log "$SCENARIO: all checks passed"
