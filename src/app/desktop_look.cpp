@@ -9,6 +9,7 @@
 #include <QLocale>
 #include <QPainter>
 #include <QProxyStyle>
+#include <QPushButton>
 #include <QStyleOption>
 #include <QTranslator>
 #include <QWidget>
@@ -44,9 +45,29 @@ public:
         case PM_IndicatorHeight:
         case PM_CheckBoxLabelSpacing:
             return widget ? qRound(designed * textScale(widget)) : designed;
+        case PM_DefaultFrameWidth:
+            // The score step buttons are barely taller than their digits: on a
+            // shrunken board a full-width bevel would clip them.
+            return qobject_cast<const QPushButton *>(widget) ? qMax(1, qRound(designed * shrink(widget))) : designed;
         default:
             return designed;
         }
+    }
+
+    // A frame's title keeps its share of the frame's width when the board shrinks.
+    QRect subControlRect(ComplexControl control, const QStyleOptionComplex *option, SubControl part,
+                         const QWidget *widget) const override
+    {
+        QRect rect = QProxyStyle::subControlRect(control, option, part, widget);
+        const auto *frame = qstyleoption_cast<const QStyleOptionGroupBox *>(option);
+        if (control != CC_GroupBox || part != SC_GroupBoxLabel || !frame || !widget || shrink(widget) == 1.0)
+            return rect;
+        const int margin = qRound(DesignedTitleMargin * shrink(widget));
+        const int room = frame->rect.width() - 2 * margin;
+        const int wanted = frame->fontMetrics.size(Qt::TextShowMnemonic, frame->text + QLatin1Char(' ')).width();
+        rect.setLeft(frame->rect.left() + margin);
+        rect.setWidth(qMin(wanted, room));
+        return rect;
     }
 
     void drawPrimitive(PrimitiveElement element, const QStyleOption *option, QPainter *painter,
@@ -69,10 +90,14 @@ public:
     }
 
 private:
+    // The gap the common style leaves each side of a frame's title.
+    static constexpr int DesignedTitleMargin = 8;
+
     static qreal textScale(const QWidget *widget)
     {
         return widget->font().pointSizeF() / QApplication::font().pointSizeF();
     }
+    static qreal shrink(const QWidget *widget) { return qMin(1.0, textScale(widget)); }
 };
 
 } // namespace
