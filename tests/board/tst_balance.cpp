@@ -63,7 +63,6 @@ void TstBalance::rates_data()
     QTest::newRow("middle against vanguard") << with(board({12}, 2), {7}, 3) << 1 << 0;
     QTest::newRow("rear guard against two middles") << with(board({3, 4}, 3), {16}, 4) << 0 << 0;
     QTest::newRow("rear guard against three middles") << with(board({3, 4, 5}, 3), {16}, 4) << 0 << 2;
-    QTest::newRow("entry 18 is no post") << board({18}, 3) << 0 << 0;
 }
 
 void TstBalance::rates()
