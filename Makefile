@@ -99,7 +99,7 @@ test-windows: deps
 	@scripts/install-deps --windows
 	scripts/windows-build $(WINDOWS_BUILD) dist --tests
 	cd $(WINDOWS_BUILD) && ctest --output-on-failure -j $(JOBS)
-	tests/windows/smoke.sh $(WINDOWS_BUILD)/vantor-*-windows-x64/vantor.exe $(WINDOWS_BUILD)/tests/windows/clipboard_bytes.exe $(WINDOWS_BUILD)/tests/windows
+	tests/windows/smoke.sh $(WINDOWS_BUILD)/vantor-*-windows-x64/vantor.exe $(WINDOWS_BUILD)/clipboard_bytes.exe $(WINDOWS_BUILD)/tests/windows
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD) $(WINDOWS_BUILD) dist

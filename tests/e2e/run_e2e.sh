@@ -6,7 +6,7 @@
 # Exits 0 when every check passed, 1 when one failed, 77 when no X server starts.
 set -u
 
-HERE=$(cd "$(dirname "$0")" && pwd)
+HERE=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 # shellcheck source=e2e_lib.sh
 . "$HERE/e2e_lib.sh"
 # shellcheck source=e2e_report.sh
