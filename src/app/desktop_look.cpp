@@ -141,4 +141,16 @@ QFont gothicFont(double pointSize, bool bold)
     return font;
 }
 
+QFont narrowedToFit(QFont font, const QString &text, int width)
+{
+    // Font engines round differently: one that gives every letter whole pixels
+    // (Windows) needs a narrower face than one that keeps their fractions.
+    for (int stretch = QFont::Unstretched; stretch >= QFont::Condensed; --stretch) {
+        font.setStretch(stretch);
+        if (QFontMetrics(font).horizontalAdvance(text) <= width)
+            break;
+    }
+    return font;
+}
+
 } // namespace vantor

@@ -17,5 +17,8 @@ inline constexpr const char16_t *DesignFontFamily = u"ＭＳ ゴシック";
 
 void setUpDesktopLook(QApplication &app);
 QFont gothicFont(double pointSize, bool bold = false);
+// The font made just narrow enough (never below three quarters of its width) for
+// text to fit in width pixels.
+QFont narrowedToFit(QFont font, const QString &text, int width);
 
 } // namespace vantor

@@ -199,9 +199,8 @@ void MainWindow::buildPost(QWidget *client, int slot)
     p.frame = place(new QGroupBox(client), twipsRect(120 + 1680 * column, 1320 + 1800 * row, 1575, 1695));
     QWidget *frame = p.frame;
     const QFont name = gothicFont(9, true);
-    // A slightly narrower face lets the longest details ("侍45/二刀手槍/与力") fit whole.
-    QFont info = gothicFont(8.25);
-    info.setStretch(88);
+    // A slightly narrower face lets the longest details fit whole.
+    const QFont info = narrowedToFit(gothicFont(8.25), QStringLiteral("侍45/二刀手槍/与力"), twipsRect(0, 0, 1335, 0).width());
     const QFont plain = gothicFont(9);
     p.mainName = label(frame, QStringLiteral("主将"), twipsRect(120, 240, 1335, 255), name);
     p.detailsMainName = label(frame, QStringLiteral("主将2"), twipsRect(120, 240, 1335, 255), name);
