@@ -87,9 +87,10 @@ await_board() {
     find_client_top "$BOARD"
 }
 
+# save_picture FILE [WINDOW]: the board unless another window is named.
 save_picture() {
-    if import -silent -window "$BOARD" "$OUT/$1"; then
-        log "picture of the board: $OUT/$1"
+    if import -silent -window "${2:-$BOARD}" "$OUT/$1"; then
+        log "picture: $OUT/$1"
     else
         fail "could not save $OUT/$1"
     fi

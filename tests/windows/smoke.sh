@@ -2,7 +2,8 @@
 # vantor.exe as a player unpacks it from the zip, under Wine on a private X
 # server, driven like the Linux end-to-end tests: the chooser, the titled
 # board, a click on a post, the report on the Windows clipboard byte for byte
-# (CR LF included), the exit confirmation, and a picture of the board.
+# (CR LF included), the exit confirmation, and pictures of the board and of
+# the confirmation.
 #   smoke.sh VANTOR_EXE CLIPBOARD_HELPER_EXE OUTPUT_DIR
 set -u
 HERE=$(cd "$(dirname "$0")" && pwd)
@@ -58,6 +59,8 @@ scenario_wine_smoke() {
     save_picture board-wine.png
 
     open_exit_box || fatal "ファイル → 終了 shows no box titled 終了確認"
+    # Its buttons read "OK" and "キャンセル" when the zip's Japanese Qt texts load.
+    save_picture exit-box-wine.png "$EXIT_BOX"
     press "$EXIT_BOX" Return
     if wait_app_exit; then
         pass "終了 asks, and OK ends the program"
