@@ -82,7 +82,7 @@ int main()
     const QStringList scores{QStringLiteral("1350"), QStringLiteral("0.5"), QStringLiteral("-40"),
                              QStringLiteral("  42abc"), QStringLiteral("1e9"), QStringLiteral("")};
     report("numericValue", perCall([&](int i) { keep(numericValue(scores[i % 6])); }, Batches, Calls));
-    report("steppedScore", perCall([&](int i) { keep(steppedScore(scores[i % 6], 100, 1 + (i & 1))); }, Batches, Calls));
+    report("steppedScore", perCall([&](int i) { keep(steppedScore(scores[i % 6], 100, i & 1 ? StepDirection::Down : StepDirection::Up)); }, Batches, Calls));
     report("accruedScore", perCall([&](int i) { keep(accruedScore(scores[i % 6], i % 22, 1)); }, Batches, Calls));
     report("formatMinutesHHMM", perCall([](int i) { keep(formatMinutesHHMM(i % 3000)); }, Batches, Calls));
     report("placementTooltip", perCall([](int i) { keep(placementTooltip(i % 1440, (i * 7) % 1440)); }, Batches, Calls));

@@ -20,16 +20,16 @@ namespace {
 
 struct Call {
     int step;
-    int button;
+    StepDirection direction;
     int award;
     double rate;
     int minutes;
 
     QString describe() const
     {
-        return QStringLiteral("step %1, button %2, award %3, rate %4, minutes %5")
+        return QStringLiteral("step %1, direction %2, award %3, rate %4, minutes %5")
             .arg(step)
-            .arg(button)
+            .arg(int(direction))
             .arg(award)
             .arg(rate, 0, 'g', 17)
             .arg(minutes);
@@ -90,13 +90,13 @@ void checkWritten(const QString &written, double intended, const char *property,
 void checkSteps(const QString &text, const Call &call)
 {
     const double before = numericValue(text);
-    const QString stepped = steppedScore(text, call.step, call.button);
-    const bool steps = call.button == 1 || call.button == 2;
-    const double intended = call.button == 1 ? before + call.step : before - call.step;
+    const QString stepped = steppedScore(text, call.step, call.direction);
+    const bool steps = call.direction != StepDirection::Still;
+    const double intended = call.direction == StepDirection::Up ? before + call.step : before - call.step;
     if (steps)
         checkWritten(stepped, intended, "a step writes the stepped value", text, call);
     else
-        fuzz::require(stepped == text, "other mouse buttons keep the score", text, call.describe());
+        fuzz::require(stepped == text, "a still step keeps the score", text, call.describe());
 }
 
 void checkClamp(const QString &text)
@@ -134,7 +134,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     FuzzedDataProvider input(data, size);
     Call call;
     call.step = input.ConsumeIntegral<int>();
-    call.button = input.ConsumeIntegralInRange<int>(-1, 4);
+    call.direction = StepDirection(input.ConsumeIntegralInRange<int>(0, 2));
     call.award = input.ConsumeIntegral<int>();
     call.rate = input.ConsumeBool() ? std::bit_cast<double>(input.ConsumeIntegral<uint64_t>())
                                     : double(input.ConsumeIntegralInRange<int>(-50, 50));

@@ -1,7 +1,7 @@
 #include "app/faction_chooser.h"
 
 #include "app/artwork.h"
-#include "app/control_writes.h"
+#include "app/background.h"
 #include "app/desktop_look.h"
 #include "app/twips.h"
 #include "board/post_display.h"

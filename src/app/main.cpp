@@ -1,6 +1,8 @@
-#include "app/main_window.h"
 #include "app/command_line.h"
 #include "app/desktop_look.h"
+#include "app/main_window.h"
+#include "app/system_desktop.h"
+#include "battle/battle.h"
 
 #include <QApplication>
 
@@ -13,8 +15,11 @@ int main(int argc, char *argv[])
         return *exitCode;
     vantor::setUpDesktopLook(app);
 
-    vantor::MainWindow window;
-    window.buildBoard();
+    vantor::SystemDesktop desktop;
+    vantor::Battle battle(desktop);
+    vantor::MainWindow window(battle, desktop);
+    desktop.setMainWindow(&window);
+    window.chooseAndBuild();
     window.show();
     window.activateWindow();
     return app.exec();

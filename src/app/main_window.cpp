@@ -1,308 +1,202 @@
 #include "app/main_window.h"
 
+#include "app/artwork.h"
+#include "app/background.h"
+#include "app/balance_bar.h"
+#include "app/board_layout.h"
 #include "app/board_scaler.h"
-#include "app/control_writes.h"
+#include "app/board_text_box.h"
+#include "app/forecast_panel.h"
+#include "app/post_widget.h"
+#include "app/score_step_button.h"
 #include "app/faction_chooser.h"
-#include "app/desktop_look.h"
-#include "app/twips.h"
-#include "board/balance.h"
+#include "battle/battle.h"
+#include "battle/desktop.h"
 #include "board/post_display.h"
-#include "score/score_rules.h"
 
 #include <QAction>
 #include <QCheckBox>
 #include <QGroupBox>
-#include <QKeyEvent>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMenuBar>
-#include <QMouseEvent>
-#include <QPushButton>
 #include <QScreen>
-#include <QTimer>
 
 namespace vantor {
 
-namespace {
-
-constexpr int ClientWidth = 10800;
-constexpr int ClientHeight = 7560;
-
-template <typename Widget>
-Widget *place(Widget *widget, QRect geometry)
-{
-    widget->setGeometry(geometry);
-    return widget;
-}
-
-QLabel *label(QWidget *parent, const QString &caption, QRect geometry, QFont font)
-{
-    auto *l = place(new QLabel(caption, parent), geometry);
-    l->setFont(font);
-    return l;
-}
-
-int scoreStepIndex(Army army, int points)
-{
-    return (army == Army::East ? 3 : 0) + (points == 1 ? 0 : points == 10 ? 1 : 2);
-}
-
-QTimer *timer(QObject *parent, int interval, void (MainWindow::*tick)(), MainWindow *window)
-{
-    auto *t = new QTimer(parent);
-    t->setInterval(interval);
-    QObject::connect(t, &QTimer::timeout, window, tick);
-    return t;
-}
-
-} // namespace
-
-std::array<QWidget *, 11> PostControls::tooltipGroup() const
-{
-    return {frame, mainName, viceName, statusCaption, tagCaption, detailsMainName, mainGeneralDetails, detailsViceName, viceGeneralDetails, tagPicture, timeBox};
-}
-
-std::array<QWidget *, 9> PostControls::colouredGroup() const
-{
-    return {frame, mainName, viceName, statusCaption, tagCaption, detailsMainName, mainGeneralDetails, detailsViceName, viceGeneralDetails};
-}
-
-void applyPostVisibility(PostControls &p, const DisplayVisibility &v)
-{
-    auto apply = [](QWidget *control, Shown shown) {
-        if (shown != Shown::Keep)
-            control->setVisible(shown == Shown::Show);
-    };
-    apply(p.mainName, v.mainName);
-    apply(p.viceName, v.viceName);
-    apply(p.statusCaption, v.statusCaption);
-    apply(p.tagCaption, v.tagCaption);
-    apply(p.pictureBox, v.pictureBox);
-    apply(p.tagPicture, v.tagPicture);
-    apply(p.detailsMainName, v.detailsMainName);
-    apply(p.mainGeneralDetails, v.mainGeneralDetails);
-    apply(p.detailsViceName, v.detailsViceName);
-    apply(p.viceGeneralDetails, v.viceGeneralDetails);
-}
-
-MainWindow::MainWindow(QWidget *parent)
+MainWindow::MainWindow(Battle &battle, Desktop &desktop, QWidget *parent)
     : QMainWindow(parent)
+    , m_battle(battle)
+    , m_desktop(desktop)
 {
-    clockTick = timer(this, 10000, &MainWindow::onClockTick, this);
-    placementEditWait = timer(this, 30000, &MainWindow::readTypedPlacementTimes, this);
-    elapsedEditWait = timer(this, 10000, &MainWindow::readTypedElapsedTime, this);
-    scoreSettleWait = timer(this, 10000, &MainWindow::settleTypedScores, this);
 }
 
 MainWindow::~MainWindow() = default;
 
-QPushButton *MainWindow::scoreStepButton(Army army, int points) const
-{
-    return scoreStepButtons[scoreStepIndex(army, points)];
-}
-
-FactionChooser &MainWindow::chooser()
-{
-    if (!m_chooser)
-        m_chooser = std::make_unique<FactionChooser>(this);
-    return *m_chooser;
-}
-
-FactionChoice MainWindow::factions()
-{
-    return m_builtChoice;
-}
-
-void MainWindow::buildWindowOnce()
+void MainWindow::buildBoardOnce()
 {
     if (centralWidget())
         return;
-    buildControls();
-    buildMenus();
-    openAtFittingSize();
-}
-
-void MainWindow::buildControls()
-{
     auto *host = new QWidget(this);
     setCentralWidget(host);
     setBackground(host, QColor(NeutralGrey));
-    auto *client = new QWidget(host);
-    setBackground(client, QColor(NeutralGrey));
-    client->resize(px(ClientWidth), px(ClientHeight));
-    buildTopStrip(client);
-    for (int s = 0; s < SlotCount; ++s)
-        buildPost(client, s);
-    buildBottomStrip(client);
-    boardScaler = new BoardScaler(host, client);
-    host->setMinimumSize(boardScaler->sizeAt(SmallestBoardScale));
-    connect(boardScaler, &BoardScaler::pixelSizeChanged, this, &MainWindow::drawTagPictures);
+    auto *board = new QWidget(host);
+    board->setObjectName(QStringLiteral("board"));
+    setBackground(board, QColor(NeutralGrey));
+    board->resize(layout::Board.size());
+    m_scaler = new BoardScaler(host, board);
+    buildTopStrip(board);
+    buildPosts(board);
+    buildBottomStrip(board);
+    host->setMinimumSize(m_scaler->sizeAt(SmallestBoardScale));
+    connect(m_scaler, &BoardScaler::pixelSizeChanged, this, &MainWindow::drawTagPictures);
     // The window opens with the focus on its background rather than in a text
     // box: no caret blinks while the board sits idle beside the game.
-    client->setFocusPolicy(Qt::ClickFocus);
-    client->setFocus();
+    board->setFocusPolicy(Qt::ClickFocus);
+    board->setFocus();
+    buildMenus();
+    openAtFittingSize();
+    connectBattle();
 }
 
-void MainWindow::buildTopStrip(QWidget *client)
+void MainWindow::buildTopStrip(QWidget *board)
 {
-    const QFont font = gothicFont(9);
-    struct StepButton {
-        ScoreStep step;
-        int left, width;
-    };
-    const StepButton steps[] = {{{Army::West, 100}, 240, 495},  {{Army::West, 10}, 720, 375},
-                                {{Army::West, 1}, 1080, 255},   {{Army::East, 100}, 9360, 495},
-                                {{Army::East, 10}, 9840, 375},  {{Army::East, 1}, 10200, 255}};
-    for (const StepButton &b : steps) {
-        auto *button = place(new QPushButton(QString::number(b.step.points), client),
-                             twipsRect(b.left, 240, b.width, 255));
-        button->setEnabled(false);
-        button->setFocusPolicy(Qt::NoFocus);
-        button->installEventFilter(this);
-        m_scoreButtons.insert(button, b.step);
-        scoreStepButtons[scoreStepIndex(b.step.army, b.step.points)] = button;
+    for (const layout::StepButton &step : layout::StepButtons) {
+        for (Army army : {Army::West, Army::East}) {
+            auto *button = new ScoreStepButton(army, step.points, board);
+            m_scaler->place(button, army == Army::West ? step.west : step.east);
+            button->setEnabled(false);
+            connect(button, &ScoreStepButton::stepped, &m_battle, &Battle::stepScore);
+            m_stepButtons[(army == Army::West ? 0 : 3) + (&step - layout::StepButtons)] = button;
+        }
     }
-    westScoreBox = place(new QLineEdit(QStringLiteral("0"), client), twipsRect(240, 540, 1095, 360));
-    eastScoreBox = place(new QLineEdit(QStringLiteral("0"), client), twipsRect(9360, 540, 1095, 360));
-    for (QLineEdit *box : {westScoreBox, eastScoreBox}) {
+    const auto scoreBox = [&](Army army, const QString &name, QRect designed) {
+        auto *box = new BoardTextBox(board);
+        box->setObjectName(name);
         box->setEnabled(false);
-        keepMenuShortcuts(box);
-        connect(box, &QLineEdit::textChanged, this, &MainWindow::onScoreBoxEdited);
-    }
-    westFactionCaption = label(client, QString(), twipsRect(1800, 480, 1575, 255), font);
-    eastFactionCaption = label(client, QString(), twipsRect(7320, 480, 1575, 255), font);
+        m_scaler->place(box, designed);
+        connect(box, &BoardTextBox::edited, this, [this, army](const QString &text) { m_battle.editScore(army, text); });
+        return box;
+    };
+    m_westScoreBox = scoreBox(Army::West, QStringLiteral("westScoreBox"), layout::WestScoreBox);
+    m_eastScoreBox = scoreBox(Army::East, QStringLiteral("eastScoreBox"), layout::EastScoreBox);
 
-    clockFrame = place(new QGroupBox(QStringLiteral("現在の時刻"), client), twipsRect(3960, 120, 1335, 735));
-    clockCaption = label(clockFrame, QString(), twipsRect(120, 285, 1095, 255), font);
-    elapsedFrame = place(new QGroupBox(QStringLiteral("経過時間"), client), twipsRect(5400, 120, 1335, 735));
-    elapsedBox = place(new QLineEdit(QStringLiteral("00:00"), elapsedFrame), twipsRect(120, 240, 1095, 360));
-    keepMenuShortcuts(elapsedBox);
-    connect(elapsedBox, &QLineEdit::textChanged, this, &MainWindow::onElapsedBoxEdited);
+    const auto caption = [&](QWidget *parent, const QString &name, QRect designed) {
+        auto *label = new QLabel(parent);
+        label->setObjectName(name);
+        m_scaler->place(label, designed);
+        return label;
+    };
+    m_westFactionCaption = caption(board, QStringLiteral("westFactionCaption"), layout::WestFactionCaption);
+    m_eastFactionCaption = caption(board, QStringLiteral("eastFactionCaption"), layout::EastFactionCaption);
 
-    westRateCaption = label(client, QStringLiteral("0"), twipsRect(0, 960, 255, 255), font);
-    eastRateCaption = label(client, QStringLiteral("0"), twipsRect(10440, 960, 255, 255), font);
-    for (QLabel *rate : {westRateCaption, eastRateCaption})
+    auto *clockFrame = new QGroupBox(QStringLiteral("現在の時刻"), board);
+    m_scaler->place(clockFrame, layout::ClockFrame);
+    m_clockCaption = caption(clockFrame, QStringLiteral("clockCaption"), layout::ClockCaption);
+    auto *elapsedFrame = new QGroupBox(QStringLiteral("経過時間"), board);
+    m_scaler->place(elapsedFrame, layout::ElapsedFrame);
+    m_elapsedBox = new BoardTextBox(elapsedFrame);
+    m_elapsedBox->setObjectName(QStringLiteral("elapsedBox"));
+    m_scaler->place(m_elapsedBox, layout::ElapsedBox);
+    connect(m_elapsedBox, &BoardTextBox::edited, &m_battle, &Battle::editElapsedText);
+
+    m_westRateCaption = caption(board, QStringLiteral("westRateCaption"), layout::WestRateCaption);
+    m_eastRateCaption = caption(board, QStringLiteral("eastRateCaption"), layout::EastRateCaption);
+    for (QLabel *rate : {m_westRateCaption, m_eastRateCaption})
         rate->setAlignment(Qt::AlignCenter);
-    for (int k = 0; k < BalanceCells; ++k) {
-        balanceBar[k] = place(new QLabel(client), twipsRect(360 + 480 * k, 960, 375, 255));
-        balanceBar[k]->setFrameShape(QFrame::Panel);
-        balanceBar[k]->setFrameShadow(QFrame::Sunken);
-        setBackground(balanceBar[k], QColor(NeutralGrey));
+    m_balanceBar = new BalanceBar(board);
+    m_scaler->place(m_balanceBar, layout::BalanceBar);
+}
+
+void MainWindow::buildPosts(QWidget *board)
+{
+    for (int s = 0; s < SlotCount; ++s) {
+        auto *post = new PostWidget(s, board);
+        m_scaler->place(post, layout::postFrame(s));
+        connect(m_scaler, &BoardScaler::scaleChanged, post, &PostWidget::setScale);
+        connect(post, &PostWidget::pressed, &m_battle, &Battle::pressPost);
+        connect(post, &PostWidget::doubleClicked, &m_battle, &Battle::doubleClickPost);
+        connect(post, &PostWidget::timeEdited, &m_battle, &Battle::editTimeText);
+        m_posts[s] = post;
     }
 }
 
-void MainWindow::buildPost(QWidget *client, int slot)
+void MainWindow::buildBottomStrip(QWidget *board)
 {
-    PostControls &p = posts[slot];
-    const int column = slot / 3;
-    const int row = slot % 3;
-    p.frame = place(new QGroupBox(client), twipsRect(120 + 1680 * column, 1320 + 1800 * row, 1575, 1695));
-    QWidget *frame = p.frame;
-    const QFont name = gothicFont(9, true);
-    // A slightly narrower face lets the longest details fit whole.
-    const QFont info = narrowedToFit(gothicFont(8.25), QStringLiteral("侍45/二刀手槍/与力"), twipsRect(0, 0, 1335, 0).width());
-    const QFont plain = gothicFont(9);
-    p.mainName = label(frame, QStringLiteral("主将"), twipsRect(120, 240, 1335, 255), name);
-    p.detailsMainName = label(frame, QStringLiteral("主将2"), twipsRect(120, 240, 1335, 255), name);
-    p.mainGeneralDetails = label(frame, QStringLiteral("主将情報"), twipsRect(120, 480, 1335, 255), info);
-    p.viceName = label(frame, QStringLiteral("副将"), twipsRect(120, 600, 1335, 255), name);
-    p.detailsViceName = label(frame, QStringLiteral("副将2"), twipsRect(120, 720, 1335, 255), name);
-    p.pictureBox = place(new QLabel(frame), twipsRect(1080, 840, 375, 375));
-    p.tagPicture = place(new QLabel(frame), twipsRect(1080, 840, 315, 315));
-    p.statusCaption = label(frame, QStringLiteral("状態"), twipsRect(120, 960, 1335, 255), plain);
-    p.viceGeneralDetails = label(frame, QStringLiteral("副将情報"), twipsRect(120, 960, 1335, 255), info);
-    p.tagCaption = label(frame, QStringLiteral("マクロ"), twipsRect(240, 960, 855, 255), plain);
-    p.timeBox = place(new QLineEdit(QStringLiteral("時間表示"), frame), twipsRect(120, 1320, 1335, 270));
-    p.timeBox->setFont(gothicFont(11.25));
-    p.timeBox->setAlignment(Qt::AlignCenter);
-    // A greyed-out time box would hand its presses to the frame, which steps the post.
-    p.timeBox->setAttribute(Qt::WA_NoMousePropagation);
-    // Only the player's click puts the keyboard into a post's time: neither Tab
-    // nor a focus Qt moves on lands there, text selected for the next stray key.
-    p.timeBox->setFocusPolicy(Qt::ClickFocus);
-    keepMenuShortcuts(p.timeBox);
-    connect(p.timeBox, &QLineEdit::textChanged, this, [this, slot] { onTimeBoxEdited(slot); });
+    const auto check = [&](const QString &caption, const QString &name, QRect designed, void (Battle::*set)(bool)) {
+        auto *box = new QCheckBox(caption, board);
+        box->setObjectName(name);
+        // A caption's font may run wider than the design's: the box grows to hold it.
+        designed.setWidth(qMax(designed.width(), box->sizeHint().width()));
+        m_scaler->place(box, designed);
+        connect(box, &QCheckBox::clicked, &m_battle, set);
+        return box;
+    };
+    m_autoPlaceCheck = check(QStringLiteral("主将配置時刻がきたら自動で健在に変更"), QStringLiteral("autoPlaceCheck"),
+                             layout::AutoPlaceCheck, &Battle::setAutoPlace);
+    m_noticeBoxCheck = check(QStringLiteral("MsgBoxでお知らせ"), QStringLiteral("noticeBoxCheck"),
+                             layout::NoticeBoxCheck, &Battle::setNoticeBox);
+    m_battleResultsCheck = check(QStringLiteral("戦果表示"), QStringLiteral("battleResultsCheck"),
+                                 layout::BattleResultsCheck, &Battle::setBattleResults);
 
-    // The image sits on top of the picture box and the status labels below both.
-    p.statusCaption->lower();
-    p.viceGeneralDetails->lower();
-    p.tagPicture->raise();
-    for (QWidget *control : p.tooltipGroup())
-        if (control != p.timeBox)
-            watchMouse(control, slot, control == p.statusCaption);
-    watchMouse(p.pictureBox, slot, false);
-}
-
-void MainWindow::buildBottomStrip(QWidget *client)
-{
-    autoPlaceCheck = place(new QCheckBox(QStringLiteral("主将配置時刻がきたら自動で健在に変更"), client),
-                   twipsRect(360, 6720, 3615, 240));
-    noticeBoxCheck = place(new QCheckBox(QStringLiteral("MsgBoxでお知らせ"), client), twipsRect(360, 6960, 2295, 240));
-    battleResultsCheck = place(new QCheckBox(QStringLiteral("戦果表示"), client), twipsRect(360, 7200, 1095, 240));
-    for (QCheckBox *box : {autoPlaceCheck, noticeBoxCheck, battleResultsCheck})
-        box->resize(qMax(box->width(), box->sizeHint().width()), box->height());
-    autoPlaceCheck->setChecked(true);
-    noticeBoxCheck->setChecked(true);
-    connect(autoPlaceCheck, &QCheckBox::toggled, this, &MainWindow::onAutoPlaceToggled);
-    connect(battleResultsCheck, &QCheckBox::toggled, this, &MainWindow::onBattleResultsToggled);
-
-    // The design puts 初期化 over the right half of the two option captions; it
-    // moves right and down just enough for both captions to be read whole.
-    resetButton = place(new QPushButton(QStringLiteral("初期化"), client), twipsRect(2160, 6990, 2055, 495));
-    displaySwitchButton = place(new QPushButton(QStringLiteral("表示切替"), client), twipsRect(7320, 6840, 1575, 495));
-    copyReportButton = place(new QPushButton(QStringLiteral("ｸﾘｯﾌﾟﾎﾞｰﾄﾞ書出"), client), twipsRect(9000, 6840, 1575, 495));
-    // No key reaches the commands, least of all 初期化, which resets without
-    // asking: a stray Space after Tab or after a click must not wipe the board.
-    // The menu's Ctrl+N asks first.
-    for (QPushButton *button : {resetButton, displaySwitchButton, copyReportButton})
+    const auto command = [&](const QString &caption, const QString &name, QRect designed, auto run) {
+        auto *button = new QPushButton(caption, board);
+        button->setObjectName(name);
+        m_scaler->place(button, designed);
+        // No key reaches the commands, least of all 初期化, which resets without
+        // asking: a stray Space after Tab or a click must not wipe the board.
+        // The menu's Ctrl+N asks first.
         button->setFocusPolicy(Qt::NoFocus);
-    connect(resetButton, &QPushButton::clicked, this, &MainWindow::resetBoard);
-    connect(copyReportButton, &QPushButton::clicked, this, &MainWindow::copyReport);
-    connect(displaySwitchButton, &QPushButton::clicked, this, &MainWindow::switchDisplayMode);
+        connect(button, &QPushButton::clicked, this, run);
+    };
+    command(QStringLiteral("初期化"), QStringLiteral("resetButton"), layout::ResetButton, [this] { m_battle.reset(); });
+    command(QStringLiteral("表示切替"), QStringLiteral("displaySwitchButton"), layout::DisplaySwitchButton,
+            [this] { m_battle.switchDisplayMode(); });
+    command(QStringLiteral("ｸﾘｯﾌﾟﾎﾞｰﾄﾞ書出"), QStringLiteral("copyReportButton"), layout::CopyReportButton,
+            [this] { copyReport(); });
 
-    forecastFrame = place(new QGroupBox(QStringLiteral("陣終了予想時刻"), client), twipsRect(4560, 6720, 1575, 615));
-    setBackground(forecastFrame, QColor(NeutralGrey));
-    forecastCaption = label(forecastFrame, QStringLiteral("--:--"), twipsRect(240, 240, 1095, 255), gothicFont(9));
-    forecastCaption->setAlignment(Qt::AlignCenter);
-    setBackground(forecastCaption, QColor(NeutralGrey));
-    forecastFrame->hide();
+    m_forecast = new ForecastPanel(board);
+    m_scaler->place(m_forecast, layout::ForecastFrame);
+    m_scaler->place(m_forecast->caption(), layout::ForecastCaption);
 }
 
 void MainWindow::buildMenus()
 {
-    auto action = [this](QMenu *menu, const QString &caption, void (MainWindow::*handler)(),
-                         QKeySequence shortcut = {}) {
+    const auto action = [this](QMenu *menu, const QString &caption, const QString &name, auto run,
+                               QKeySequence shortcut = {}) {
         QAction *a = menu->addAction(caption);
+        a->setObjectName(name);
         a->setShortcut(shortcut);
-        connect(a, &QAction::triggered, this, handler);
+        connect(a, &QAction::triggered, this, run);
         return a;
     };
     QMenu *fileMenu = menuBar()->addMenu(QStringLiteral("ファイル(&F)"));
-    resetAction = action(fileMenu, QStringLiteral("初期化(&N)"), &MainWindow::resetCommand, QKeySequence(Qt::CTRL | Qt::Key_N));
-    chooseFactionsAction = action(fileMenu, QStringLiteral("勢力選択"), &MainWindow::chooseFactions);
-    exitAction = action(fileMenu, QStringLiteral("終了"), &MainWindow::exitCommand);
+    action(fileMenu, QStringLiteral("初期化(&N)"), QStringLiteral("resetAction"), [this] { resetCommand(); }, ResetKey);
+    action(fileMenu, QStringLiteral("勢力選択"), QStringLiteral("chooseFactionsAction"), [this] { chooseFactions(); });
+    action(fileMenu, QStringLiteral("終了"), QStringLiteral("exitAction"), [this] { exitCommand(); });
 
     QMenu *editMenu = menuBar()->addMenu(QStringLiteral("編集(&E)"));
-    displaySwitchAction = action(editMenu, QStringLiteral("表示切替(&Z)"), &MainWindow::switchDisplayMode,
-                                QKeySequence(Qt::CTRL | Qt::Key_Z));
-    copyReportAction = action(editMenu, QStringLiteral("クリップボード書出(&C)"), &MainWindow::copyReport,
-                       QKeySequence(Qt::CTRL | Qt::Key_C));
+    action(editMenu, QStringLiteral("表示切替(&Z)"), QStringLiteral("displaySwitchAction"),
+           [this] { m_battle.switchDisplayMode(); }, DisplaySwitchKey);
+    action(editMenu, QStringLiteral("クリップボード書出(&C)"), QStringLiteral("copyReportAction"), [this] { copyReport(); },
+           CopyReportKey);
     editMenu->addSeparator();
-    alwaysOnTopAction = editMenu->addAction(QStringLiteral("常に手前に表示"));
-    alwaysOnTopAction->setCheckable(true);
-    connect(alwaysOnTopAction, &QAction::toggled, this, &MainWindow::keepOnTop);
+    QAction *onTop = editMenu->addAction(QStringLiteral("常に手前に表示"));
+    onTop->setObjectName(QStringLiteral("alwaysOnTopAction"));
+    onTop->setCheckable(true);
+    connect(onTop, &QAction::toggled, this, &MainWindow::keepOnTop);
 
-    westAwardMenu = menuBar()->addMenu(QStringLiteral("西軍戦果加算(&A)"));
-    eastAwardMenu = menuBar()->addMenu(QStringLiteral("東軍戦果加算(&B)"));
-    for (const Award &a : westAwards())
-        connect(westAwardMenu->addAction(QString::fromUtf16(a.caption)), &QAction::triggered, this,
-                [this, points = a.points] { award(westScoreBox, points); });
-    for (const Award &a : eastAwards())
-        connect(eastAwardMenu->addAction(QString::fromUtf16(a.caption)), &QAction::triggered, this,
-                [this, points = a.points] { award(eastScoreBox, points); });
+    const auto awardMenu = [&](Army army, const QString &caption, const QString &name) {
+        QMenu *menu = menuBar()->addMenu(caption);
+        menu->setObjectName(name);
+        for (const Award &a : army == Army::West ? westAwards() : eastAwards())
+            action(menu, QString::fromUtf16(a.caption), QString(), [this, army, points = a.points] { m_battle.award(army, points); });
+        return menu;
+    };
+    m_westAwardMenu = awardMenu(Army::West, QStringLiteral("西軍戦果加算(&A)"), QStringLiteral("westAwardMenu"));
+    m_eastAwardMenu = awardMenu(Army::East, QStringLiteral("東軍戦果加算(&B)"), QStringLiteral("eastAwardMenu"));
 
     QMenu *helpMenu = menuBar()->addMenu(QStringLiteral("ヘルプ(&H)"));
-    aboutAction = action(helpMenu, QStringLiteral("バージョン情報(&A)"), &MainWindow::showAbout);
+    action(helpMenu, QStringLiteral("バージョン情報(&A)"), QStringLiteral("aboutAction"), [this] { showAbout(); });
 }
 
 void MainWindow::openAtFittingSize()
@@ -310,61 +204,115 @@ void MainWindow::openAtFittingSize()
     // The frame is unknown until the window is first shown: room for a title
     // bar and borders is kept free.
     constexpr QMargins FrameAllowance(8, 32, 8, 8);
-    const QSize menus(0, menuBar()->sizeHint().height());
+    // The menu bar's own height hint runs a pixel short of the height it takes
+    // at the board's width, which would open the board just under its designed
+    // size, every font a pixel smaller.
+    const QSize menus(0, menuBar()->heightForWidth(m_scaler->sizeAt(1.0).width()));
     const QSize room = screen()->availableGeometry().size().shrunkBy(FrameAllowance) - menus;
-    const qreal scale = std::min(qreal(1.0), boardScaler->scaleFor(room));
-    resize(boardScaler->sizeAt(scale) + menus);
+    const qreal scale = std::min(qreal(1.0), m_scaler->scaleFor(room));
+    resize(m_scaler->sizeAt(scale) + menus);
 }
 
-void MainWindow::watchMouse(QWidget *control, int slot, bool statusLabel)
+void MainWindow::connectBattle()
 {
-    control->installEventFilter(this);
-    m_mouseTargets.insert(control, MouseTarget{slot, statusLabel});
+    connect(&m_battle, &Battle::factionsChanged, this, &MainWindow::showFactions);
+    connect(&m_battle, &Battle::postChanged, this, &MainWindow::showPost);
+    connect(&m_battle, &Battle::displayModeChanged, this, &MainWindow::showDisplayMode);
+    connect(&m_battle, &Battle::clockChanged, this, &MainWindow::showClock);
+    connect(&m_battle, &Battle::elapsedChanged, this, &MainWindow::showElapsed);
+    connect(&m_battle, &Battle::scoresChanged, this, &MainWindow::showScores);
+    connect(&m_battle, &Battle::balanceChanged, this, &MainWindow::showBalance);
+    connect(&m_battle, &Battle::forecastChanged, this, &MainWindow::showForecast);
+    connect(&m_battle, &Battle::optionsChanged, this, &MainWindow::showOptions);
+    connect(&m_battle, &Battle::noticesChanged, this, &MainWindow::showNextNotice);
 }
 
-void MainWindow::keepMenuShortcuts(QLineEdit *box)
+void MainWindow::showFactions()
 {
-    box->installEventFilter(this);
+    setWindowTitle(m_battle.title());
+    m_westFactionCaption->setText(m_battle.factionCaption(Army::West));
+    m_eastFactionCaption->setText(m_battle.factionCaption(Army::East));
+    drawTagPictures();
 }
 
-bool MainWindow::eventFilter(QObject *watched, QEvent *event)
+void MainWindow::showPost(int slot)
 {
-    switch (event->type()) {
-    case QEvent::MouseButtonPress:
-    case QEvent::MouseButtonDblClick: {
-        auto *widget = static_cast<QWidget *>(watched);
-        const Qt::MouseButton pressed = static_cast<QMouseEvent *>(event)->button();
-        if (const auto post = m_mouseTargets.constFind(watched); post != m_mouseTargets.cend()) {
-            // Posts answer the left (1), right (2) and middle (4) buttons only.
-            constexpr Qt::MouseButtons postButtons = Qt::LeftButton | Qt::RightButton | Qt::MiddleButton;
-            if (!widget->isEnabled() || !(postButtons & pressed))
-                return true;
-            if (event->type() == QEvent::MouseButtonPress)
-                postMouseDown(post->slot, pressed);
-            else
-                postDoubleClick(post->slot, post->statusLabel);
-            return true;
-        }
-        if (const auto step = m_scoreButtons.constFind(watched); step != m_scoreButtons.cend()) {
-            if (widget->isEnabled())
-                scoreButtonDown(*step, pressed);
-            return false;
-        }
-        break;
-    }
-    case QEvent::ShortcutOverride: {
-        // The menu's Ctrl+N, Ctrl+Z and Ctrl+C win over a text box's own undo and copy.
-        const auto *key = static_cast<QKeyEvent *>(event);
-        const QKeySequence pressed(key->keyCombination());
-        for (const QAction *a : {resetAction, displaySwitchAction, copyReportAction})
-            if (a->shortcut() == pressed)
-                return true;
-        break;
-    }
-    default:
-        break;
-    }
-    return QMainWindow::eventFilter(watched, event);
+    const PostView view = m_battle.post(slot);
+    m_posts[slot]->display(view, m_tagPictures[view.tagPicture]);
+}
+
+void MainWindow::showDisplayMode()
+{
+    for (PostWidget *post : m_posts)
+        post->setDisplayMode(m_battle.displayMode());
+}
+
+void MainWindow::showClock()
+{
+    m_clockCaption->setText(m_battle.clockCaption());
+}
+
+void MainWindow::showElapsed()
+{
+    m_elapsedBox->display(m_battle.elapsed());
+}
+
+void MainWindow::showScores()
+{
+    m_westScoreBox->display(m_battle.score(Army::West));
+    m_eastScoreBox->display(m_battle.score(Army::East));
+}
+
+void MainWindow::showBalance()
+{
+    const Rates rates = m_battle.rates();
+    m_westRateCaption->setText(QString::number(rates.west));
+    m_eastRateCaption->setText(QString::number(rates.east));
+    m_balanceBar->display(m_battle.balance());
+}
+
+void MainWindow::showForecast()
+{
+    m_forecast->display(m_battle.forecast());
+}
+
+void MainWindow::showOptions()
+{
+    const OptionsView options = m_battle.options();
+    m_autoPlaceCheck->setChecked(options.autoPlace);
+    m_noticeBoxCheck->setChecked(options.noticeBox);
+    m_noticeBoxCheck->setEnabled(options.noticeBoxEnabled);
+    m_battleResultsCheck->setChecked(options.battleResults);
+    for (QPushButton *button : m_stepButtons)
+        button->setEnabled(options.battleResults);
+}
+
+void MainWindow::showNextNotice()
+{
+    // One notice at a time, in the order the posts were placed; the board goes
+    // on underneath.
+    if (m_noticeOpen || !m_battle.hasNotice())
+        return;
+    m_noticeOpen = true;
+    m_desktop.inform(Battle::NoticeTitle, m_battle.notice(), [this] {
+        m_noticeOpen = false;
+        m_battle.closeNotice();
+    });
+}
+
+// Drawn for the pixels the posts show them at, after each faction choice and
+// whenever the board's scale or the screen's pixel density changes.
+void MainWindow::drawTagPictures()
+{
+    const FactionChoice &choice = m_battle.choice();
+    const qreal ratio = devicePixelRatioF();
+    const int pixels = qRound(m_posts[0]->tagPictureSize().width() * ratio);
+    m_tagPictures[0] = forScreen(factionEmblem(choice.WestFaction, pixels), ratio);
+    m_tagPictures[1] = forScreen(factionEmblem(choice.EastFaction, pixels), ratio);
+    for (int entry = 2; entry <= 5; ++entry)
+        m_tagPictures[entry] = forScreen(statusIcon(statusIconForTag(entry, choice.Colours), pixels), ratio);
+    for (int s = 0; s < SlotCount; ++s)
+        m_posts[s]->setTagPicture(m_tagPictures[m_battle.post(s).tagPicture]);
 }
 
 } // namespace vantor

@@ -1,215 +1,104 @@
-// The main window. It owns the BattleBoard and every control that shows it. Every
-// change of a post goes through the post hub changePost, and every change that
-// can move the end of the battle ends in updateForecast. Each handler reads
-// controls, asks the rules in board/, clock/, score/ and report/, and writes
-// controls back.
-//
-// The sources are split by concern:
-//   main_window.cpp           building the controls and menus, routing mouse presses
-//   main_window_posts.cpp     the post hub, schedules, points, the balance bar, post input
-//   main_window_clock.cpp     the clock tick, elapsed time, automatic placement, and
-//                             reading typed times back after their waits
-//   main_window_scores.cpp    battle results: step buttons, awards, the settle wait,
-//                             accrual, and the forecast
-//   main_window_commands.cpp  building the board, reset, faction choice, display
-//                             switch, clipboard report, About box, exit
-//
-// The board's guard flags (userInputArmed, elapsedEditArmed,
-// scoreChangeSuppressed) fence the program's own writes: a write to a box runs
-// its change reaction at once, inside the writer, and the reaction looks at the
-// flag first.
+// The main window: the board's views laid out as designed, the menus, and the
+// wiring between them and the battle. The battle owns everything the board
+// shows; the window hands the player's input to it, redraws a view when the
+// battle says it changed, asks before the destructive commands, shows the
+// placement notices one at a time, and scales the board with the window.
 #pragma once
 
-#include "board/battle_board.h"
-#include "board/display_mode.h"
-#include "roster/faction.h"
+#include "board/post_status.h"
 
-#include <QHash>
 #include <QMainWindow>
 #include <QPixmap>
 #include <array>
-#include <initializer_list>
 #include <memory>
 
 class QAction;
 class QCheckBox;
 class QGroupBox;
 class QLabel;
-class QLineEdit;
 class QMenu;
 class QPushButton;
-class QTimer;
 
 namespace vantor {
 
+class BalanceBar;
+class Battle;
 class BoardScaler;
+class BoardTextBox;
+class Desktop;
 class FactionChooser;
-
-// The eleven controls of one post that take the mouse and share one tooltip,
-// and its time box.
-struct PostControls {
-    QGroupBox *frame = nullptr;
-    QLineEdit *timeBox = nullptr;
-    QLabel *mainName = nullptr;
-    QLabel *viceName = nullptr;
-    QLabel *statusCaption = nullptr;
-    QLabel *tagCaption = nullptr;
-    QLabel *detailsMainName = nullptr;
-    QLabel *mainGeneralDetails = nullptr;
-    QLabel *detailsViceName = nullptr;
-    QLabel *viceGeneralDetails = nullptr;
-    QLabel *pictureBox = nullptr;
-    QLabel *tagPicture = nullptr;
-
-    std::array<QWidget *, 11> tooltipGroup() const;
-    std::array<QWidget *, 9> colouredGroup() const;
-};
-
-void applyPostVisibility(PostControls &post, const DisplayVisibility &visibility);
+class ForecastPanel;
+class PostWidget;
 
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
-    explicit MainWindow(QWidget *parent = nullptr);
+    MainWindow(Battle &battle, Desktop &desktop, QWidget *parent = nullptr);
     ~MainWindow() override;
 
-    BattleBoard &board() { return m_board; }
-    const BattleBoard &board() const { return m_board; }
+    // Start-up and 勢力選択: the chooser first, then the board for its choice.
+    // The board's views are built, unseen, once the chooser is answered.
+    void chooseAndBuild();
     FactionChooser &chooser();
-
-    // Start-up and the faction choice: ask for the factions, then build the board.
-    // The window's controls exist from the first call on.
-    void buildBoard();
-
-    // Steps the post by the button (Qt::NoButton steps forward) unless the step is
-    // disarmed, then redraws it and everything that follows from it.
-    void changePost(int slot, bool fromTimer, Qt::MouseButton button);
-    void updateForecast();
-
-    void onClockTick();
-    void readTypedPlacementTimes();
-    void readTypedElapsedTime();
-    void settleTypedScores();
-
-    void resetBoard(); // 初期化 without asking
-    void copyReport();
-    void switchDisplayMode();
-    void resetCommand(); // asks first
-    void chooseFactions();
-    void exitCommand();
-    void showAbout();
-    void keepOnTop(bool on); // 常に手前に表示
-
-    std::array<PostControls, SlotCount> posts;
-    QLabel *westFactionCaption = nullptr;
-    QLabel *eastFactionCaption = nullptr;
-    QLabel *clockCaption = nullptr;
-    QLabel *westRateCaption = nullptr;
-    QLabel *eastRateCaption = nullptr;
-    QLabel *forecastCaption = nullptr;
-    QGroupBox *clockFrame = nullptr;
-    QGroupBox *elapsedFrame = nullptr;
-    QGroupBox *forecastFrame = nullptr;
-    QLineEdit *elapsedBox = nullptr;
-    QLineEdit *westScoreBox = nullptr;
-    QLineEdit *eastScoreBox = nullptr;
-    QPushButton *resetButton = nullptr;
-    QPushButton *copyReportButton = nullptr;
-    QPushButton *displaySwitchButton = nullptr;
-    std::array<QPushButton *, 6> scoreStepButtons{}; // West 1, 10, 100, then East 1, 10, 100
-    QPushButton *scoreStepButton(Army army, int points) const;
-    QCheckBox *autoPlaceCheck = nullptr;
-    QCheckBox *noticeBoxCheck = nullptr;
-    QCheckBox *battleResultsCheck = nullptr;
-    std::array<QLabel *, 21> balanceBar{};
-    QTimer *clockTick = nullptr;
-    QTimer *placementEditWait = nullptr;
-    QTimer *elapsedEditWait = nullptr;
-    QTimer *scoreSettleWait = nullptr;
-    BoardScaler *boardScaler = nullptr;
-
-    QAction *resetAction = nullptr;
-    QAction *chooseFactionsAction = nullptr;
-    QAction *exitAction = nullptr;
-    QAction *displaySwitchAction = nullptr;
-    QAction *copyReportAction = nullptr;
-    QAction *aboutAction = nullptr;
-    QAction *alwaysOnTopAction = nullptr;
-    QMenu *westAwardMenu = nullptr;
-    QMenu *eastAwardMenu = nullptr;
 
 protected:
     void closeEvent(QCloseEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    // Window construction (main_window.cpp)
-    void buildWindowOnce();
-    void buildControls();
-    void buildTopStrip(QWidget *client);
-    void buildPost(QWidget *client, int slot);
-    void buildBottomStrip(QWidget *client);
+    // Building the board (main_window.cpp)
+    void buildBoardOnce();
+    void buildTopStrip(QWidget *board);
+    void buildPosts(QWidget *board);
+    void buildBottomStrip(QWidget *board);
     void buildMenus();
     void openAtFittingSize();
-    void watchMouse(QWidget *control, int slot, bool statusLabel);
-    void keepMenuShortcuts(QLineEdit *box);
+    void connectBattle();
 
-    // Board set-up (main_window_commands.cpp)
-    void resetPost(int slot, Army army);
+    // Showing the battle
+    void showFactions();
+    void showPost(int slot);
+    void showDisplayMode();
+    void showClock();
+    void showElapsed();
+    void showScores();
+    void showBalance();
+    void showForecast();
+    void showOptions();
+    void showNextNotice();
+    void drawTagPictures();
+
+    // Commands (main_window_commands.cpp)
+    void resetCommand();
+    void chooseFactions();
+    void copyReport();
+    void showAbout();
+    void keepOnTop(bool on);
+    void exitCommand();
     bool confirmExit();
 
-    // Posts (main_window_posts.cpp)
-    void postMouseDown(int slot, Qt::MouseButton button);
-    void postDoubleClick(int slot, bool statusLabel);
-    void onTimeBoxEdited(int slot);
-    void showPostNames(int slot, Army holder);
-    void setPostTooltip(int slot, const QString &text);
-    void setPostImage(int slot, int index);
-    void drawTagPictures();
-    void restoreSchedule(int slot, int now);
-    void freshSchedule(int slot);
-    void disableTimeBox(QLineEdit *box);
-    void creditPoints(int slot, PostStatus status, Qt::MouseButton button);
-    void redrawBalance();
-    void showPlacementNotice(int slot, Army holder);
-    void placeDuePosts(int now);
-
-    // Clock (main_window_clock.cpp)
-    void advanceElapsed(int now);
-    void onElapsedBoxEdited();
-
-    // Battle results (main_window_scores.cpp)
-    void onBattleResultsToggled();
-    void onAutoPlaceToggled();
-    struct ScoreStep {
-        Army army;
-        int points;
-    };
-    void scoreButtonDown(ScoreStep step, Qt::MouseButton button);
-    void award(QLineEdit *box, int points);
-    void onScoreBoxEdited();
-    void accrueScores(int now);
-    bool typedScoresPending() const;
-    bool clampScores(std::initializer_list<QLineEdit *> boxes);
-    QLineEdit *scoreBox(Army army) const;
-    void writeScoreQuietly(QLineEdit *box, const QString &text);
-
-    FactionChoice factions();
-
-    BattleBoard m_board;
+    Battle &m_battle;
+    Desktop &m_desktop;
     std::unique_ptr<FactionChooser> m_chooser;
-    // The board in play keeps the factions it was built with: while 勢力選択 has
-    // the chooser open, its half-made choice must not reach notices or redraws.
-    FactionChoice m_builtChoice;
-    std::array<QPixmap, 6> tagPictures; // the two emblems, then the four status icons
-    std::array<int, SlotCount> m_postPicture{}; // which of them each post shows
-    struct MouseTarget {
-        int slot;
-        bool statusLabel;
-    };
-    QHash<QObject *, MouseTarget> m_mouseTargets;
-    QHash<QObject *, ScoreStep> m_scoreButtons;
-    bool m_tickRunning = false;
+    BoardScaler *m_scaler = nullptr;
+    std::array<PostWidget *, SlotCount> m_posts{};
+    std::array<QPixmap, 6> m_tagPictures; // the two emblems, then the four status icons
+    QLabel *m_westFactionCaption = nullptr;
+    QLabel *m_eastFactionCaption = nullptr;
+    QLabel *m_clockCaption = nullptr;
+    BoardTextBox *m_elapsedBox = nullptr;
+    BoardTextBox *m_westScoreBox = nullptr;
+    BoardTextBox *m_eastScoreBox = nullptr;
+    QLabel *m_westRateCaption = nullptr;
+    QLabel *m_eastRateCaption = nullptr;
+    BalanceBar *m_balanceBar = nullptr;
+    std::array<QPushButton *, 6> m_stepButtons{};
+    QCheckBox *m_autoPlaceCheck = nullptr;
+    QCheckBox *m_noticeBoxCheck = nullptr;
+    QCheckBox *m_battleResultsCheck = nullptr;
+    ForecastPanel *m_forecast = nullptr;
+    QMenu *m_westAwardMenu = nullptr;
+    QMenu *m_eastAwardMenu = nullptr;
+    bool m_noticeOpen = false;
     bool m_exitConfirmed = false;
 };
 

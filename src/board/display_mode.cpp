@@ -17,18 +17,17 @@ DisplayMode nextDisplayMode(DisplayMode mode)
 
 DisplayVisibility displayModeVisibility(DisplayMode mode)
 {
-    constexpr Shown S = Shown::Show;
-    constexpr Shown H = Shown::Hide;
+    constexpr bool S = true;
+    constexpr bool H = false;
     switch (mode) {
     case DisplayMode::TagsAndEmblems:
-        // The picture box keeps whatever it had: nothing ever shows it.
-        return {S, S, H, S, Shown::Keep, S, H, H, H, H};
+        return {S, S, H, S, S, H, H, H, H};
     case DisplayMode::GeneralDetails:
-        return {H, H, H, H, H, H, S, S, S, S};
+        return {H, H, H, H, H, S, S, S, S};
     case DisplayMode::NamesAndStatus:
         break;
     }
-    return {S, S, S, H, H, H, H, H, H, H};
+    return {S, S, S, H, H, H, H, H, H};
 }
 
 } // namespace vantor

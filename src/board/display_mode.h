@@ -5,18 +5,16 @@ namespace vantor {
 
 enum class DisplayMode { NamesAndStatus, TagsAndEmblems, GeneralDetails };
 
-enum class Shown { Keep, Show, Hide };
-
+// Which parts of a post are shown; parts that share a place never together.
 struct DisplayVisibility {
-    Shown mainName, viceName, statusCaption, tagCaption, pictureBox, tagPicture, detailsMainName,
-        mainGeneralDetails, detailsViceName, viceGeneralDetails;
+    bool mainName, viceName, statusCaption, tagCaption, tagPicture, detailsMainName, mainGeneralDetails,
+        detailsViceName, viceGeneralDetails;
     friend bool operator==(const DisplayVisibility &, const DisplayVisibility &) = default;
 };
 
 DisplayMode nextDisplayMode(DisplayMode mode);
 
-// What the switch into `mode` shows and hides on every post; NamesAndStatus is
-// also what initialisation leaves.
+// What a post shows in `mode`; NamesAndStatus is also what initialisation leaves.
 DisplayVisibility displayModeVisibility(DisplayMode mode);
 
 } // namespace vantor

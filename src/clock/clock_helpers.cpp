@@ -1,17 +1,8 @@
 #include "clock/clock_helpers.h"
 
-#include "clock/numeric_text.h"
-
 namespace vantor {
 
 namespace {
-
-const ClockSource *installedSource = nullptr;
-
-QTime wallClock()
-{
-    return installedSource ? installedSource->timeOfDay() : QTime::currentTime();
-}
 
 QString twoDigits(int value)
 {
@@ -26,34 +17,24 @@ qint64 floorDiv(qint64 a, qint64 b)
 
 } // namespace
 
-void setClockSource(const ClockSource *source)
+QString clockText(QTime time)
 {
-    installedSource = source;
+    return twoDigits(time.hour()) + QLatin1Char(':') + twoDigits(time.minute());
 }
 
-QString currentTimeHHMM()
+QString nextHourText(QTime time)
 {
-    const QTime t = wallClock();
-    return twoDigits(t.hour()) + QLatin1Char(':') + twoDigits(t.minute());
+    return twoDigits((time.hour() + 1) % 24) + QLatin1Char(':') + twoDigits(time.minute());
 }
 
-QString nextHourHHMM()
+int clockMinutes(QTime time)
 {
-    const QString now = currentTimeHHMM();
-    const int hour = (int(numericValue(now.left(2))) + 1) % 24;
-    return twoDigits(hour) + QLatin1Char(':') + now.right(2);
+    return time.hour() * 60 + time.minute();
 }
 
-int currentClockMinutes()
+int nextHourMinutes(QTime time)
 {
-    const QString now = currentTimeHHMM();
-    return int(numericValue(now.left(2))) * 60 + int(numericValue(now.right(2)));
-}
-
-int nextHourClockMinutes()
-{
-    const int m = currentClockMinutes() + 60;
-    return m >= 1440 ? m - 1440 : m;
+    return (clockMinutes(time) + 60) % 1440;
 }
 
 QString formatMinutesHHMM(int minutes)

@@ -17,9 +17,6 @@ namespace {
 // as the binary remainder 1.2999999999999998.
 constexpr int SignificantDigits = 15;
 
-constexpr int AddButton = 1;
-constexpr int SubtractButton = 2;
-
 QString zero()
 {
     return QStringLiteral("0");
@@ -59,12 +56,16 @@ QString scoreText(double value)
     return QString::fromLatin1(text.data(), qsizetype(text.size()));
 }
 
-QString steppedScore(const QString &text, int step, int button)
+QString steppedScore(const QString &text, int step, StepDirection direction)
 {
-    if (button == AddButton)
+    switch (direction) {
+    case StepDirection::Up:
         return scoreText(numericValue(text) + step);
-    if (button == SubtractButton)
+    case StepDirection::Down:
         return scoreText(numericValue(text) - step);
+    case StepDirection::Still:
+        break;
+    }
     return text;
 }
 

@@ -19,10 +19,13 @@ inline constexpr double ScoreUpperBound = 100000;
 // their sign and NaN gives "0".
 QString scoreText(double value);
 
-// A step button pressed with a mouse button: left (1) adds the step, right (2)
-// subtracts it, any other button keeps the text. The result may lie below 0:
-// the window shows it as the player's edit and then applies the floor.
-QString steppedScore(const QString &text, int step, int button);
+// Which way a press of a step button moves its score: the left button adds the
+// step, the right button subtracts it, and any other button keeps the score.
+enum class StepDirection { Up, Down, Still };
+
+// The result may lie below 0: the board shows it as the player's edit and then
+// applies the floor.
+QString steppedScore(const QString &text, int step, StepDirection direction);
 
 QString awardedScore(const QString &text, int award);
 QString accruedScore(const QString &text, double rate, int minutes);

@@ -6,32 +6,16 @@
 
 using namespace vantor;
 
-namespace {
-
-class FixedClock : public ClockSource {
-public:
-    QTime time;
-    QTime timeOfDay() const override { return time; }
-};
-
-} // namespace
-
 class TstClockHelpers : public QObject {
     Q_OBJECT
 
 private slots:
-    void cleanup();
     void formatMinutes_data();
     void formatMinutes();
     void formatsAnyCount();
-    void wallClock_data();
-    void wallClock();
+    void timeOfDay_data();
+    void timeOfDay();
 };
-
-void TstClockHelpers::cleanup()
-{
-    setClockSource(nullptr);
-}
 
 void TstClockHelpers::formatMinutes_data()
 {
@@ -72,13 +56,13 @@ void TstClockHelpers::formatsAnyCount()
     }
 }
 
-void TstClockHelpers::wallClock_data()
+void TstClockHelpers::timeOfDay_data()
 {
     QTest::addColumn<QTime>("time");
     QTest::addColumn<QString>("now");
-    QTest::addColumn<QString>("nextHour");
-    QTest::addColumn<int>("nowMinutes");
-    QTest::addColumn<int>("nextHourMinutes");
+    QTest::addColumn<QString>("hourOn");
+    QTest::addColumn<int>("minutes");
+    QTest::addColumn<int>("hourOnMinutes");
 
     QTest::newRow("midnight") << QTime(0, 0) << "00:00" << "01:00" << 0 << 60;
     QTest::newRow("one-digit hour") << QTime(9, 5) << "09:05" << "10:05" << 545 << 605;
@@ -89,22 +73,18 @@ void TstClockHelpers::wallClock_data()
     QTest::newRow("last minute") << QTime(23, 59, 59) << "23:59" << "00:59" << 1439 << 59;
 }
 
-void TstClockHelpers::wallClock()
+void TstClockHelpers::timeOfDay()
 {
     QFETCH(QTime, time);
     QFETCH(QString, now);
-    QFETCH(QString, nextHour);
-    QFETCH(int, nowMinutes);
-    QFETCH(int, nextHourMinutes);
+    QFETCH(QString, hourOn);
+    QFETCH(int, minutes);
+    QFETCH(int, hourOnMinutes);
 
-    FixedClock clock;
-    clock.time = time;
-    setClockSource(&clock);
-
-    QCOMPARE(currentTimeHHMM(), now);
-    QCOMPARE(nextHourHHMM(), nextHour);
-    QCOMPARE(currentClockMinutes(), nowMinutes);
-    QCOMPARE(nextHourClockMinutes(), nextHourMinutes);
+    QCOMPARE(clockText(time), now);
+    QCOMPARE(nextHourText(time), hourOn);
+    QCOMPARE(clockMinutes(time), minutes);
+    QCOMPARE(nextHourMinutes(time), hourOnMinutes);
 }
 
 QTEST_GUILESS_MAIN(TstClockHelpers)

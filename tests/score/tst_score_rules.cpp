@@ -6,6 +6,8 @@
 
 using namespace vantor;
 
+Q_DECLARE_METATYPE(vantor::StepDirection)
+
 class TstScoreRules : public QObject {
     Q_OBJECT
 
@@ -59,7 +61,7 @@ void TstScoreRules::hugeValuesGivePlainDigits_data()
     QTest::addColumn<bool>("negative");
 
     const QString manyDigits = QStringLiteral("9").repeated(400);
-    QTest::newRow("step on 400 digits") << steppedScore(manyDigits, 100, 1) << false;
+    QTest::newRow("step on 400 digits") << steppedScore(manyDigits, 100, StepDirection::Up) << false;
     QTest::newRow("award on 1e400") << awardedScore(QStringLiteral("1e400"), 700) << false;
     QTest::newRow("accrual at a huge rate") << accruedScore(QStringLiteral("1e308"), 1e308, 1439) << false;
     QTest::newRow("minus infinity") << scoreText(-std::numeric_limits<double>::infinity()) << true;
@@ -79,36 +81,36 @@ void TstScoreRules::steps_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<int>("step");
-    QTest::addColumn<int>("button");
+    QTest::addColumn<StepDirection>("direction");
     QTest::addColumn<QString>("stepped");
 
-    QTest::newRow("left 1") << "50" << 1 << 1 << "51";
-    QTest::newRow("left 10") << "50" << 10 << 1 << "60";
-    QTest::newRow("left 100") << "50" << 100 << 1 << "150";
-    QTest::newRow("right 10") << "50" << 10 << 2 << "40";
-    QTest::newRow("right past zero") << "50" << 100 << 2 << "-50";
-    QTest::newRow("right onto zero") << "10" << 10 << 2 << "0";
-    QTest::newRow("right from zero") << "0" << 1 << 2 << "-1";
-    QTest::newRow("right on a fraction") << "0.5" << 1 << 2 << "-0.5";
-    QTest::newRow("left on a fraction") << "0.5" << 1 << 1 << "1.5";
-    QTest::newRow("right on a decimal") << "2.3" << 1 << 2 << "1.3";
-    QTest::newRow("middle keeps the text") << "12abc" << 10 << 4 << "12abc";
-    QTest::newRow("left rewrites the text") << "12abc" << 10 << 1 << "22";
-    QTest::newRow("middle on letters") << "abc" << 100 << 4 << "abc";
-    QTest::newRow("middle on a negative") << "-5" << 1 << 4 << "-5";
-    QTest::newRow("left on letters") << "abc" << 1 << 1 << "1";
-    QTest::newRow("left on a negative") << "-50" << 10 << 1 << "-40";
-    QTest::newRow("no bound on steps") << "99999" << 1 << 1 << "100000";
+    QTest::newRow("left 1") << "50" << 1 << StepDirection::Up << "51";
+    QTest::newRow("left 10") << "50" << 10 << StepDirection::Up << "60";
+    QTest::newRow("left 100") << "50" << 100 << StepDirection::Up << "150";
+    QTest::newRow("right 10") << "50" << 10 << StepDirection::Down << "40";
+    QTest::newRow("right past zero") << "50" << 100 << StepDirection::Down << "-50";
+    QTest::newRow("right onto zero") << "10" << 10 << StepDirection::Down << "0";
+    QTest::newRow("right from zero") << "0" << 1 << StepDirection::Down << "-1";
+    QTest::newRow("right on a fraction") << "0.5" << 1 << StepDirection::Down << "-0.5";
+    QTest::newRow("left on a fraction") << "0.5" << 1 << StepDirection::Up << "1.5";
+    QTest::newRow("right on a decimal") << "2.3" << 1 << StepDirection::Down << "1.3";
+    QTest::newRow("middle keeps the text") << "12abc" << 10 << StepDirection::Still << "12abc";
+    QTest::newRow("left rewrites the text") << "12abc" << 10 << StepDirection::Up << "22";
+    QTest::newRow("middle on letters") << "abc" << 100 << StepDirection::Still << "abc";
+    QTest::newRow("middle on a negative") << "-5" << 1 << StepDirection::Still << "-5";
+    QTest::newRow("left on letters") << "abc" << 1 << StepDirection::Up << "1";
+    QTest::newRow("left on a negative") << "-50" << 10 << StepDirection::Up << "-40";
+    QTest::newRow("no bound on steps") << "99999" << 1 << StepDirection::Up << "100000";
 }
 
 void TstScoreRules::steps()
 {
     QFETCH(QString, text);
     QFETCH(int, step);
-    QFETCH(int, button);
+    QFETCH(StepDirection, direction);
     QFETCH(QString, stepped);
 
-    QCOMPARE(steppedScore(text, step, button), stepped);
+    QCOMPARE(steppedScore(text, step, direction), stepped);
 }
 
 void TstScoreRules::awards_data()

@@ -1,6 +1,10 @@
-#include "app/notice_beep.h"
+#include "app/system_desktop.h"
+
+#include "report/notice_sound.h"
 
 #include <QApplication>
+#include <QDialog>
+#include <QMessageBox>
 
 #ifdef Q_OS_WIN
 #include <windows.h>
@@ -16,12 +20,6 @@
 namespace vantor {
 
 namespace {
-
-std::function<void(const NoticeSound &)> &soundSink()
-{
-    static std::function<void(const NoticeSound &)> sink;
-    return sink;
-}
 
 #ifdef VANTOR_HAVE_CANBERRA
 
@@ -72,8 +70,16 @@ bool playThemeSound(const QString &eventId)
 
 #endif
 
-void play(const NoticeSound &sound)
+} // namespace
+
+QTime SystemDesktop::timeOfDay() const
 {
+    return QTime::currentTime();
+}
+
+void SystemDesktop::playNoticeSound(int kind)
+{
+    const NoticeSound sound = noticeSoundFor(kind);
 #ifdef Q_OS_WIN
     if (!sound.plainBeep) {
         MessageBeep(UINT(sound.messageBeepType));
@@ -86,20 +92,32 @@ void play(const NoticeSound &sound)
     QApplication::beep();
 }
 
-} // namespace
-
-void noticeBeep(int kind)
+void SystemDesktop::callForAttention()
 {
-    const NoticeSound sound = noticeSoundFor(kind);
-    if (soundSink())
-        soundSink()(sound);
-    else
-        play(sound);
+    // The taskbar entry flashes until the player comes back to the window.
+    if (m_window && !m_window->isActiveWindow())
+        QApplication::alert(m_window);
 }
 
-void setNoticeSoundSink(std::function<void(const NoticeSound &)> sink)
+bool SystemDesktop::confirm(const QString &title, const QString &text)
 {
-    soundSink() = std::move(sink);
+    QMessageBox box(QMessageBox::Question, title, text, QMessageBox::Ok | QMessageBox::Cancel, m_window);
+    return box.exec() == QMessageBox::Ok;
+}
+
+void SystemDesktop::inform(const QString &title, const QString &text, std::function<void()> closed)
+{
+    // Modal to the window only and without a loop of its own: the board's
+    // clock and countdowns go on while the notice waits for the player.
+    auto *box = new QMessageBox(QMessageBox::Information, title, text, QMessageBox::Ok, m_window);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    QObject::connect(box, &QDialog::finished, box, [closed = std::move(closed)] { closed(); });
+    box->open();
+}
+
+void SystemDesktop::runDialog(QDialog &dialog)
+{
+    dialog.exec();
 }
 
 } // namespace vantor

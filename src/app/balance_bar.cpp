@@ -1,0 +1,47 @@
+#include "app/balance_bar.h"
+
+#include "app/board_layout.h"
+#include "app/board_scaler.h"
+#include "board/post_display.h"
+
+#include <QPainter>
+#include <qdrawutil.h>
+
+namespace vantor {
+
+BalanceBar::BalanceBar(QWidget *parent)
+    : QWidget(parent)
+{
+    setObjectName(QStringLiteral("balanceBar"));
+    m_cells.fill(QColor(NeutralGrey));
+}
+
+void BalanceBar::display(const std::array<QColor, BalanceCells> &cells)
+{
+    if (cells == m_cells)
+        return;
+    m_cells = cells;
+    update();
+}
+
+QRect BalanceBar::cellRect(int k) const
+{
+    // Cells are placed as the board places its controls, so that they stay
+    // where they were designed at every scale.
+    const qreal scale = qreal(width()) / layout::BalanceBar.width();
+    const QRect cell = twipsRect(layout::BalanceCellLeft + layout::BalanceCellPitch * k, 0, layout::BalanceCellWidth, 0);
+    const QRect inBar(cell.left() - layout::BalanceBar.left(), 0, cell.width(), layout::BalanceBar.height());
+    return scaledRect(inBar, scale);
+}
+
+void BalanceBar::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    for (int k = 0; k < BalanceCells; ++k) {
+        const QRect cell = cellRect(k).intersected(rect());
+        painter.fillRect(cell, m_cells[k]);
+        qDrawShadePanel(&painter, cell, palette(), true, 1);
+    }
+}
+
+} // namespace vantor
