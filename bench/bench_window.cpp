@@ -1,19 +1,18 @@
-// The window's handlers on a live window (offscreen unless QT_QPA_PLATFORM
-// says otherwise), driven through the widget-test harness: a fixed fake
-// clock and answered boxes, so every run does the same work.
+// The battle's calls on a live window (offscreen unless QT_QPA_PLATFORM says
+// otherwise), driven through the widget-test harness: a fixed fake clock and
+// answered boxes, so every run does the same work. Each call includes the
+// window's redraw of what it changed; "and its repaint" adds the painting.
 #include "bench_timing.h"
 
-#include "support/main_window_harness.h"
+#include "support/window_harness.h"
 #include "app/desktop_look.h"
 
 #include <QApplication>
-#include <QCheckBox>
 #include <QPushButton>
-#include <QTest>
 
 using namespace vantor;
 using namespace vantor::bench;
-using vantor::testing::MainWindowHarness;
+using vantor::testing::WindowHarness;
 
 namespace {
 
@@ -21,19 +20,19 @@ constexpr int Batches = 101;
 
 // Left presses step every post round the ring; every fourth round is a right
 // press that steps back.
-void pressNext(MainWindow &window, int i)
+void pressNext(Battle &battle, int i)
 {
-    window.changePost(i % SlotCount, false, (i / SlotCount) % 4 == 3 ? Qt::RightButton : Qt::LeftButton);
+    battle.pressPost(i % SlotCount, (i / SlotCount) % 4 == 3 ? Qt::RightButton : Qt::LeftButton);
 }
 
-void armEveryPost(MainWindowHarness &h)
+void armEveryPost(WindowHarness &h)
 {
-    h.clock.set(12, 0);
-    h.window->resetBoard();
-    h.window->battleResultsCheck->setChecked(true);
+    h.desktop.set(12, 0);
+    h.battle->reset();
+    h.battle->setBattleResults(true);
     for (int s = 0; s < SlotCount; ++s) {
-        h.window->changePost(s, false, Qt::LeftButton);
-        h.window->changePost(s, false, Qt::LeftButton);
+        h.battle->pressPost(s, Qt::LeftButton);
+        h.battle->pressPost(s, Qt::LeftButton);
     }
     QCoreApplication::sendPostedEvents();
 }
@@ -54,46 +53,40 @@ int main(int argc, char *argv[])
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     setUpDesktopLook(app);
-    MainWindowHarness h;
+    WindowHarness h;
     MainWindow &window = *h.window;
+    Battle &battle = *h.battle;
     window.show();
     if (!QTest::qWaitForWindowExposed(&window))
         return 1;
 
-    header(qPrintable(QStringLiteral("Window handlers (%1)").arg(QGuiApplication::platformName())));
-    report("changePost, 戦果表示 off", perCall([&](int i) { pressNext(window, i); }, Batches, 180));
-    report("changePost and its repaint, 戦果表示 off", perCall(
-                                                             [&](int i) {
-                                                                 pressNext(window, i);
-                                                                 QCoreApplication::sendPostedEvents();
-                                                             },
-                                                             Batches, 180));
-    window.battleResultsCheck->setChecked(true);
-    report("changePost, 戦果表示 on", perCall([&](int i) { pressNext(window, i); }, Batches, 180));
-    report("changePost and its repaint, 戦果表示 on", perCall(
-                                                            [&](int i) {
-                                                                pressNext(window, i);
-                                                                QCoreApplication::sendPostedEvents();
-                                                            },
-                                                            Batches, 180));
-    report("updateForecast, 戦果表示 on", perCall([&](int) { window.updateForecast(); }, Batches, 500));
+    header(qPrintable(QStringLiteral("Battle calls with the window's redraw (%1)").arg(QGuiApplication::platformName())));
+    const auto pressAndPaint = [&](int i) {
+        pressNext(battle, i);
+        QCoreApplication::sendPostedEvents();
+    };
+    report("pressPost, 戦果表示 off", perCall([&](int i) { pressNext(battle, i); }, Batches, 180));
+    report("pressPost and its repaint, 戦果表示 off", perCall(pressAndPaint, Batches, 180));
+    battle.setBattleResults(true);
+    report("pressPost, 戦果表示 on", perCall([&](int i) { pressNext(battle, i); }, Batches, 180));
+    report("pressPost and its repaint, 戦果表示 on", perCall(pressAndPaint, Batches, 180));
 
     armEveryPost(h);
-    report("onClockTick, 18 posts armed, same minute", perCall([&](int) { window.onClockTick(); }, Batches, 100));
-    report("onClockTick, 18 posts armed, minute advanced", perCall(
-                                                                [&](int) {
-                                                                    h.clock.advanceMinutes(1);
-                                                                    window.onClockTick();
-                                                                },
-                                                                Batches, 50, [&] { armEveryPost(h); }));
-    report("copyReport (clipboard export)", perCall([&](int) { window.copyReport(); }, Batches, 20));
-    report("switchDisplayMode (display switch)", perCall([&](int) { window.switchDisplayMode(); }, Batches, 30));
-    report("resetBoard (初期化)", perCall([&](int) { window.resetBoard(); }, Batches, 10));
+    report("tick, 18 posts armed, same minute", perCall([&](int) { battle.tick(); }, Batches, 100));
+    report("tick, 18 posts armed, minute advanced", perCall(
+                                                       [&](int) {
+                                                           h.desktop.advanceMinutes(1);
+                                                           battle.tick();
+                                                       },
+                                                       Batches, 50, [&] { armEveryPost(h); }));
+    report("report (clipboard export)", perCall([&](int) { h.find<QPushButton>(QStringLiteral("copyReportButton"))->click(); }, Batches, 20));
+    report("switchDisplayMode (display switch)", perCall([&](int) { battle.switchDisplayMode(); }, Batches, 30));
+    report("reset (初期化)", perCall([&](int) { battle.reset(); }, Batches, 10));
 
     // A dragged corner moves a few pixels a step and often leaves the fonts'
     // whole-pixel sizes as they were; a jump between the smallest and a large
     // scale changes every font and picture.
-    window.displaySwitchButton->click(); // emblems and tags shown
+    battle.switchDisplayMode(); // emblems and tags shown
     const QSize chrome = window.size() - window.centralWidget()->size();
     report("resize step, corner dragged 3 px a step", perCall(
                                                           [&](int i) {

@@ -90,9 +90,11 @@ void MainWindow::buildTopStrip(QWidget *board)
     m_eastFactionCaption = caption(board, QStringLiteral("eastFactionCaption"), layout::EastFactionCaption);
 
     auto *clockFrame = new QGroupBox(QStringLiteral("現在の時刻"), board);
+    clockFrame->setObjectName(QStringLiteral("clockFrame"));
     m_scaler->place(clockFrame, layout::ClockFrame);
     m_clockCaption = caption(clockFrame, QStringLiteral("clockCaption"), layout::ClockCaption);
     auto *elapsedFrame = new QGroupBox(QStringLiteral("経過時間"), board);
+    elapsedFrame->setObjectName(QStringLiteral("elapsedFrame"));
     m_scaler->place(elapsedFrame, layout::ElapsedFrame);
     m_elapsedBox = new BoardTextBox(elapsedFrame);
     m_elapsedBox->setObjectName(QStringLiteral("elapsedBox"));

@@ -26,15 +26,15 @@ PostWidget::PostWidget(int slot, QWidget *parent)
     setAutoFillBackground(true);
     // Parts made later are drawn over earlier ones: the status word and the
     // vice general's details lie under the tag, and the emblem over everything.
-    m_statusCaption = caption(layout::StatusCaption, layout::PlainFontSize);
-    m_viceDetails = caption(layout::ViceDetails, layout::DetailsFontSize);
-    m_mainName = caption(layout::MainName, layout::NameFontSize, true);
-    m_detailsMainName = caption(layout::MainName, layout::NameFontSize, true);
-    m_mainDetails = caption(layout::MainDetails, layout::DetailsFontSize);
-    m_viceName = caption(layout::ViceName, layout::NameFontSize, true);
-    m_detailsViceName = caption(layout::DetailsViceName, layout::NameFontSize, true);
-    m_tagCaption = caption(layout::TagCaption, layout::PlainFontSize);
-    m_tagPicture = caption(layout::TagPicture, 0);
+    m_statusCaption = caption(QStringLiteral("statusCaption"), layout::StatusCaption, layout::PlainFontSize);
+    m_viceDetails = caption(QStringLiteral("viceDetails"), layout::ViceDetails, layout::DetailsFontSize);
+    m_mainName = caption(QStringLiteral("mainName"), layout::MainName, layout::NameFontSize, true);
+    m_detailsMainName = caption(QStringLiteral("detailsMainName"), layout::MainName, layout::NameFontSize, true);
+    m_mainDetails = caption(QStringLiteral("mainDetails"), layout::MainDetails, layout::DetailsFontSize);
+    m_viceName = caption(QStringLiteral("viceName"), layout::ViceName, layout::NameFontSize, true);
+    m_detailsViceName = caption(QStringLiteral("detailsViceName"), layout::DetailsViceName, layout::NameFontSize, true);
+    m_tagCaption = caption(QStringLiteral("tagCaption"), layout::TagCaption, layout::PlainFontSize);
+    m_tagPicture = caption(QStringLiteral("tagPicture"), layout::TagPicture, 0);
     for (QLabel *details : {m_mainDetails, m_viceDetails})
         details->setFont(narrowedToFit(details->font(), LongestDetails, layout::MainDetails.width()));
 
@@ -54,9 +54,10 @@ PostWidget::PostWidget(int slot, QWidget *parent)
     setDisplayMode(DisplayMode::NamesAndStatus);
 }
 
-QLabel *PostWidget::caption(QRect designed, qreal pointSize, bool bold)
+QLabel *PostWidget::caption(const QString &name, QRect designed, qreal pointSize, bool bold)
 {
     auto *label = new QLabel(this);
+    label->setObjectName(name);
     label->setGeometry(designed);
     if (pointSize > 0)
         label->setFont(gothicFont(pointSize, bold));

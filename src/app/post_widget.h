@@ -46,7 +46,7 @@ private:
         QRect designed;
         qreal pointSize; // 0 for the picture
     };
-    QLabel *caption(QRect designed, qreal pointSize, bool bold = false);
+    QLabel *caption(const QString &name, QRect designed, qreal pointSize, bool bold = false);
 
     int m_slot;
     QLabel *m_statusCaption;

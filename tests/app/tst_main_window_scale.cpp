@@ -1,9 +1,10 @@
 // The board with its window at other sizes, on a screen of 1.5 device pixels to
 // the logical pixel, so that pictures drawn for the wrong density show.
-#include "support/main_window_harness.h"
 #include "support/text_fit.h"
+#include "support/window_harness.h"
 
 #include "app/about_box.h"
+#include "app/board_layout.h"
 #include "app/board_scaler.h"
 #include "app/desktop_look.h"
 
@@ -34,7 +35,12 @@ struct Designed {
 
 QWidget *boardOf(MainWindow &window)
 {
-    return window.centralWidget()->findChild<QWidget *>(QString(), Qt::FindDirectChildrenOnly);
+    return window.findChild<QWidget *>(QStringLiteral("board"));
+}
+
+QSize boardAt(qreal scale)
+{
+    return QSize(qRound(layout::Board.width() * scale), qRound(layout::Board.height() * scale));
 }
 
 QList<Designed> designedControls(MainWindow &window)
@@ -83,19 +89,18 @@ private slots:
     {
         QFETCH(qreal, scale);
         QFETCH(int, extraWidth);
-        MainWindowHarness h;
+        WindowHarness h;
         MainWindow &window = *h.window;
         // Until it is shown the board is as built.
         const QList<Designed> designed = designedControls(window);
-        QVERIFY(designed.size() > 250);
+        QVERIFY(designed.size() > 200);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         QCOMPARE(window.devicePixelRatioF(), ScreenRatio);
 
-        const QSize board = window.boardScaler->sizeAt(scale);
+        const QSize board = boardAt(scale);
         giveRoom(window, board + QSize(extraWidth, 0));
 
-        QCOMPARE(window.boardScaler->scale(), scale);
         QCOMPARE(boardOf(window)->geometry(), QRect(QPoint(extraWidth / 2, 0), board));
         const qreal pointsPerPixel = 72.0 / window.logicalDpiY();
         for (const Designed &d : designed) {
@@ -107,57 +112,60 @@ private slots:
                      qPrintable(name + QStringLiteral(": %1 pt").arg(points)));
         }
         // The three stacked options keep their boxes apart.
-        for (QCheckBox *option : {window.autoPlaceCheck, window.noticeBoxCheck, window.battleResultsCheck}) {
+        for (QCheckBox *option : boardOf(window)->findChildren<QCheckBox *>()) {
             QStyleOptionButton look;
             look.initFrom(option);
             QVERIFY(option->style()->subElementRect(QStyle::SE_CheckBoxIndicator, &look, option).height()
                     <= option->height());
         }
-        const QList<CutText> cuts = cutTexts(window);
+        const QList<CutText> cuts = cutTexts(window, h.battle->board());
         QVERIFY2(cuts.isEmpty(), qPrintable(describeCuts(cuts)));
-        for (const PostControls &p : window.posts) {
-            const QPixmap picture = p.tagPicture->pixmap();
-            QCOMPARE(picture.devicePixelRatio(), ScreenRatio);
-            QCOMPARE(picture.width(), qRound(p.tagPicture->width() * ScreenRatio));
+        for (int s = 0; s < SlotCount; ++s) {
+            const QLabel *tagPicture = h.post(s)->findChild<QLabel *>(QStringLiteral("tagPicture"));
+            QCOMPARE(tagPicture->pixmap().devicePixelRatio(), ScreenRatio);
+            QCOMPARE(tagPicture->pixmap().width(), qRound(tagPicture->width() * ScreenRatio));
         }
     }
 
     void opensAtTheLargestScaleThatFits()
     {
         // The test screen of 800 × 600 pixels has 533 × 400 logical ones.
-        MainWindowHarness h;
+        WindowHarness h;
         MainWindow &window = *h.window;
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         const QSize room = window.screen()->availableGeometry().size();
         QVERIFY(window.width() <= room.width());
         QVERIFY2(window.height() <= room.height() - 32, qPrintable(QString::number(window.height())));
-        QVERIFY(window.boardScaler->scale() < 1.0);
-        QVERIFY(window.boardScaler->scale() > SmallestBoardScale);
-        QCOMPARE(window.minimumSize(),
-                 window.boardScaler->sizeAt(SmallestBoardScale) + window.size() - window.centralWidget()->size());
+        // As large as the room lets it be: the board fills the window's height.
+        const QSize board = boardOf(window)->size();
+        QVERIFY(board.width() < layout::Board.width());
+        QVERIFY(board.width() > boardAt(SmallestBoardScale).width());
+        QCOMPARE(board.height(), window.centralWidget()->height());
+        QCOMPARE(window.minimumSize(), boardAt(SmallestBoardScale) + window.size() - window.centralWidget()->size());
     }
 
     void alwaysOnTopTakesEffectInPlace()
     {
-        MainWindowHarness h;
+        WindowHarness h;
         MainWindow &window = *h.window;
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QAction *alwaysOnTop = h.find<QAction>(QStringLiteral("alwaysOnTopAction"));
         const QList<QAction *> edit = window.menuBar()->actions().at(1)->menu()->actions();
         QCOMPARE(edit.size(), 4);
-        QCOMPARE(edit.at(0), window.displaySwitchAction);
-        QCOMPARE(edit.at(1), window.copyReportAction);
+        QCOMPARE(edit.at(0), h.find<QAction>(QStringLiteral("displaySwitchAction")));
+        QCOMPARE(edit.at(1), h.find<QAction>(QStringLiteral("copyReportAction")));
         QVERIFY(edit.at(2)->isSeparator());
-        QCOMPARE(edit.at(3), window.alwaysOnTopAction);
-        QCOMPARE(window.alwaysOnTopAction->text(), QStringLiteral("常に手前に表示"));
-        QVERIFY(window.alwaysOnTopAction->isCheckable());
-        QCOMPARE(window.alwaysOnTopAction->isChecked(), false);
+        QCOMPARE(edit.at(3), alwaysOnTop);
+        QCOMPARE(alwaysOnTop->text(), QStringLiteral("常に手前に表示"));
+        QVERIFY(alwaysOnTop->isCheckable());
+        QCOMPARE(alwaysOnTop->isChecked(), false);
         const WId native = window.winId();
         const QPoint place = window.pos();
 
         for (bool on : {true, false}) {
-            window.alwaysOnTopAction->trigger();
+            alwaysOnTop->trigger();
             QCOMPARE(window.windowHandle()->flags().testFlag(Qt::WindowStaysOnTopHint), on);
             QCOMPARE(window.windowFlags().testFlag(Qt::WindowStaysOnTopHint), on);
             QVERIFY(window.isVisible());

@@ -63,6 +63,17 @@ start_app() {
     APP_PID=$!
 }
 
+# start_app_at_clock FILE: the program with its wall clock read from FILE
+# (libfaketime), which the test sets; the clocks behind its timers stay real.
+start_app_at_clock() {
+    local faketime=/usr/lib/x86_64-linux-gnu/faketime/libfaketime.so.1
+    [ -f "$faketime" ] || { log "SKIP: libfaketime is not installed"; exit $SKIP; }
+    [ -x "$APP" ] || fatal "no program at $APP (build the target vantor first)"
+    LD_PRELOAD=$faketime FAKETIME_TIMESTAMP_FILE=$1 FAKETIME_NO_CACHE=1 FAKETIME_DONT_FAKE_MONOTONIC=1 \
+        "$APP" >"$WORK/app.log" 2>&1 &
+    APP_PID=$!
+}
+
 app_running() { kill -0 "$APP_PID" 2>/dev/null; }
 
 # The id of the first visible window whose title matches the pattern, or nothing
@@ -141,10 +152,10 @@ post_point() {
     echo "$(bx $((left + tx))) $((CLIENT_TOP + $(bx $((top + ty)))))"
 }
 
-# Places inside a post: the status label, the main general's label and the bare
-# frame to the right of the labels.
+# Places inside a post: the status label, the main general's label, the bare
+# frame to the right of the labels and the time box.
 # shellcheck disable=SC2034
-readonly STATUS_LABEL="400 1087" MAIN_LABEL="400 367" BARE_FRAME="1510 700"
+readonly STATUS_LABEL="400 1087" MAIN_LABEL="400 367" BARE_FRAME="1510 700" TIME_BOX="787 1455"
 
 # click_post WINDOW SLOT PLACE BUTTON [COUNT]; X buttons: 1 left, 2 middle, 3 right.
 click_post() {

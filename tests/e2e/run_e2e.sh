@@ -2,7 +2,8 @@
 # Drives the real vantor binary on its own Xvfb the way a player would and
 # checks what it shows and what it puts on the clipboard.
 #   run_e2e.sh SCENARIO PROGRAM OUTPUT_DIR
-# SCENARIO: house_board, great_battle, resized_board or exit_confirmation.
+# SCENARIO: house_board, great_battle, resized_board, exit_confirmation or
+# notice_keeps_the_clock.
 # Exits 0 when every check passed, 1 when one failed, 77 when no X server starts.
 set -u
 
@@ -15,6 +16,7 @@ HERE=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 readonly BOARD_TITLE='合戦状況$'
 readonly CHOOSER_TITLE='^勢力選択$'
 readonly EXIT_TITLE='^終了確認$'
+readonly NOTICE_TITLE='^武将配置のお知らせ$'
 
 # step SLOT DELTA: the status ring the test expects the program to follow.
 step() { STATUS[$1]=$(((STATUS[$1] + $2 + 6) % 6)); }
@@ -36,17 +38,19 @@ click_scheduling() {
     NEXT_CHOICES+=("$(hhmm_next_hour)")
 }
 
-export_by_keys() {
-    local what=$1 file=$WORK/clipboard.txt before
+# copy_by_keys WHAT: Ctrl+C on the board, the report in $WORK/clipboard.txt.
+copy_by_keys() {
     mark_clipboard
-    before=$(hhmm_now)
     press "$BOARD" ctrl+c
-    if ! read_clipboard "$file"; then
-        fail "$what: Ctrl+C put nothing on the clipboard"
-        return
-    fi
+    read_clipboard "$WORK/clipboard.txt" || { fail "$1: Ctrl+C put nothing on the clipboard"; return 1; }
+}
+
+export_by_keys() {
+    local what=$1 before
+    before=$(hhmm_now)
+    copy_by_keys "$what" || return
     note_export_time "$before"
-    check_report "$what (Ctrl+C)" "$file"
+    check_report "$what (Ctrl+C)" "$WORK/clipboard.txt"
 }
 
 export_by_button() {
@@ -260,6 +264,38 @@ scenario_exit_confirmation() {
     fi
 }
 
+# set_clock "YYYY-MM-DD HH:MM:SS": the program's wall clock, standing still at
+# that time until it is set again (the waits of its timers run on as ever).
+set_clock() { printf '%s\n' "$1" >"$WORK/clock"; }
+
+# A placement notice waits for the player while the board goes on: the clock
+# moves three minutes with the notice open, and the report taken right after
+# OK already counts them.
+scenario_notice_keeps_the_clock() {
+    WEST_FACTION=徳川家 EAST_FACTION=北条家
+    await_chooser
+    press "$CHOOSER" Return
+    await_board "Vantor　徳川家×北条家　合戦状況"
+
+    # Post 4 awaits its general, who is due at once once the typed time is read.
+    click_post "$BOARD" 4 "$MAIN_LABEL" 3
+    click_post "$BOARD" 4 "$TIME_BOX" 1
+    press "$BOARD" ctrl+a 1 0 colon 0 0
+    NOTICE=$(wait_window "$NOTICE_TITLE" 60)
+    [ -n "$NOTICE" ] || fatal "no placement notice within a minute of typing a due time"
+    pass "the typed time is read back and the notice 武将配置のお知らせ comes"
+
+    set_clock "2026-12-09 10:03:30"
+    sleep 11 # at least one tick while the notice is open
+    press "$NOTICE" Return
+    wait_window_gone "$NOTICE_TITLE" || fail "the notice stays open after OK"
+    STATUS[4]=0
+    NOW_CHOICES=(10:03)
+    ELAPSED_CHOICES=(00:03)
+    copy_by_keys "after the notice" &&
+        check_report "right after OK on the notice, three minutes on (Ctrl+C)" "$WORK/clipboard.txt"
+}
+
 # run_scenario NAME: one scenario on a fresh X server, and the verdict.
 run_scenario() {
     SCENARIO=$1
@@ -267,7 +303,12 @@ run_scenario() {
     require_tools
     trap cleanup EXIT
     start_x
-    start_app
+    if [ "$SCENARIO" = notice_keeps_the_clock ]; then
+        set_clock "2026-12-09 10:00:30"
+        start_app_at_clock "$WORK/clock"
+    else
+        start_app
+    fi
     "scenario_$SCENARIO"
     if [ "$FAILURES" -gt 0 ]; then
         log "$SCENARIO: $FAILURES check(s) failed"
@@ -282,7 +323,7 @@ if [ "${BASH_SOURCE[0]}" = "$0" ]; then
     APP=$2
     OUT=$3
     case $1 in
-    house_board | great_battle | resized_board | exit_confirmation) run_scenario "$1" ;;
+    house_board | great_battle | resized_board | exit_confirmation | notice_keeps_the_clock) run_scenario "$1" ;;
     *) fatal "unknown scenario $1" ;;
     esac
 fi

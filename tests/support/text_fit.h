@@ -3,11 +3,12 @@
 // control's current size: a text that needs more is cut on screen. Call it at any
 // scale (QT_SCALE_FACTOR) and window size.
 //
-//   QList<CutText> cuts = cutTexts(*harness.window);
+//   QList<CutText> cuts = cutTexts(*harness.window, harness.battle->board());
 //   QVERIFY2(cuts.isEmpty(), qPrintable(describeCuts(cuts)));
 #pragma once
 
 #include "app/main_window.h"
+#include "battle/battle_board.h"
 
 #include <QCheckBox>
 #include <QFontMetrics>
@@ -23,7 +24,7 @@
 namespace vantor::testing {
 
 struct CutText {
-    QString control; // the window's member, e.g. "posts[4].mainGeneralDetails"
+    QString control; // the control's name, e.g. "post4.mainDetails"
     QString text;
     QSize needed;
     QSize room;
@@ -126,50 +127,44 @@ inline QStringList ofBothArmies(const PostState &post, General PostGenerals::*ro
 
 } // namespace textfit
 
-// Every captioned control of the window with its current text; each post's labels
-// also with every text the board holds for them (both armies' generals, the three
-// status words, the six macro tags), whether the display mode shows them now or not.
-inline QList<CutText> cutTexts(const MainWindow &window)
+// Every captioned control of the board with its current text; each post's parts
+// also with every text the battle holds for them (both armies' generals, the
+// three status words, the six macro tags), whether the display mode shows them
+// now or not.
+inline QList<CutText> cutTexts(const MainWindow &window, const BattleBoard &board)
 {
     using namespace textfit;
     QList<CutText> cuts;
-    const BattleBoard &board = window.board();
     const QStringList statusWords(board.statusWords.begin(), board.statusWords.end());
     const QStringList macroTags(board.macroTags.begin(), board.macroTags.end());
     for (int s = 0; s < SlotCount; ++s) {
-        const PostControls &p = window.posts[s];
-        const PostState &post = board.posts[s];
-        const auto name = [s](const char *control) { return QStringLiteral("posts[%1].%2").arg(s).arg(QLatin1String(control)); };
-        const QStringList mainNames = ofBothArmies(post, &PostGenerals::main, &General::name);
-        const QStringList viceNames = ofBothArmies(post, &PostGenerals::vice, &General::name);
-        measure(cuts, p.frame, name("frame"));
-        measure(cuts, p.mainName, name("mainName"), mainNames);
-        measure(cuts, p.detailsMainName, name("detailsMainName"), mainNames);
-        measure(cuts, p.viceName, name("viceName"), viceNames);
-        measure(cuts, p.detailsViceName, name("detailsViceName"), viceNames);
-        measure(cuts, p.mainGeneralDetails, name("mainGeneralDetails"),
-                ofBothArmies(post, &PostGenerals::main, &General::details));
-        measure(cuts, p.viceGeneralDetails, name("viceGeneralDetails"),
-                ofBothArmies(post, &PostGenerals::vice, &General::details));
-        measure(cuts, p.statusCaption, name("statusCaption"), statusWords);
-        measure(cuts, p.tagCaption, name("tagCaption"), macroTags);
-        measure(cuts, p.timeBox, name("timeBox"));
+        const auto *post = window.findChild<QWidget *>(QStringLiteral("post%1").arg(s));
+        const PostState &state = board.posts[s];
+        const auto part = [&](const char *name, const QStringList &texts = {}) {
+            const auto *control = post->findChild<QWidget *>(QLatin1String(name));
+            const QString where = QStringLiteral("post%1.%2").arg(s).arg(QLatin1String(name));
+            texts.isEmpty() ? measure(cuts, control, where) : measure(cuts, control, where, texts);
+        };
+        const QStringList mainNames = ofBothArmies(state, &PostGenerals::main, &General::name);
+        const QStringList viceNames = ofBothArmies(state, &PostGenerals::vice, &General::name);
+        measure(cuts, post, QStringLiteral("post%1").arg(s));
+        part("mainName", mainNames);
+        part("detailsMainName", mainNames);
+        part("viceName", viceNames);
+        part("detailsViceName", viceNames);
+        part("mainDetails", ofBothArmies(state, &PostGenerals::main, &General::details));
+        part("viceDetails", ofBothArmies(state, &PostGenerals::vice, &General::details));
+        part("statusCaption", statusWords);
+        part("tagCaption", macroTags);
+        part("timeBox");
     }
-    const std::pair<const QWidget *, const char *> battleWide[] = {
-        {window.westFactionCaption, "westFactionCaption"}, {window.eastFactionCaption, "eastFactionCaption"},
-        {window.clockFrame, "clockFrame"},                 {window.clockCaption, "clockCaption"},
-        {window.elapsedFrame, "elapsedFrame"},             {window.elapsedBox, "elapsedBox"},
-        {window.westScoreBox, "westScoreBox"},             {window.eastScoreBox, "eastScoreBox"},
-        {window.westRateCaption, "westRateCaption"},       {window.eastRateCaption, "eastRateCaption"},
-        {window.forecastFrame, "forecastFrame"},           {window.forecastCaption, "forecastCaption"},
-        {window.resetButton, "resetButton"},               {window.copyReportButton, "copyReportButton"},
-        {window.displaySwitchButton, "displaySwitchButton"}, {window.autoPlaceCheck, "autoPlaceCheck"},
-        {window.noticeBoxCheck, "noticeBoxCheck"},         {window.battleResultsCheck, "battleResultsCheck"},
-    };
-    for (const auto &[control, name] : battleWide)
-        measure(cuts, control, QLatin1String(name));
-    for (int k = 0; k < int(window.scoreStepButtons.size()); ++k)
-        measure(cuts, window.scoreStepButtons[k], QStringLiteral("scoreStepButtons[%1]").arg(k));
+    // Everything else on the board: captions, frames, boxes, buttons and options.
+    const auto *boardWidget = window.findChild<QWidget *>(QStringLiteral("board"));
+    for (const QWidget *control : boardWidget->findChildren<QWidget *>()) {
+        if (control->objectName().startsWith(QLatin1String("post")) || control->parentWidget()->objectName().startsWith(QLatin1String("post")))
+            continue;
+        measure(cuts, control, control->objectName().isEmpty() ? QString::fromLatin1(control->metaObject()->className()) : control->objectName());
+    }
     return cuts;
 }
 
