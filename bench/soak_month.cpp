@@ -1,11 +1,9 @@
 // The month-long soak: the player of the one-day test plays thirty simulated
-// days (or --days N) on one window without a restart, checking the board after
+// days (or --days N) on one battle without a restart, checking the board after
 // every event, and prints the resident memory at the end of every day.
 //   soak [--seed N] [--days N]
 #include "soak/soak_player.h"
-#include "support/main_window_harness.h"
 
-#include <QApplication>
 #include <QFile>
 #include <QRandomGenerator>
 
@@ -28,9 +26,10 @@ qint64 residentKiB()
 
 int main(int argc, char *argv[])
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
+    // The battle's waits run on the soak's simulated clock, whose loop has to be
+    // the thread's before the application exists.
+    vantor::soak::SimulatedLoop &loop = vantor::soak::installSimulatedLoop();
+    QCoreApplication app(argc, argv);
     const QStringList args = app.arguments();
     quint64 seed = QRandomGenerator::system()->generate64() % 1000000000;
     int days = 30;
@@ -43,9 +42,7 @@ int main(int argc, char *argv[])
     std::printf("soak: seed %llu, %d simulated days\n", static_cast<unsigned long long>(seed), days);
     std::fflush(stdout);
 
-    vantor::testing::MainWindowHarness h(9, 0);
-    h.window->show();
-    vantor::soak::SoakPlayer player(h, seed);
+    vantor::soak::SoakPlayer player(loop, seed);
     qint64 firstDayKiB = 0;
     for (int day = 1; day <= days; ++day) {
         if (!player.play(vantor::soak::SecondsPerDay)) {
@@ -56,8 +53,10 @@ int main(int argc, char *argv[])
         const qint64 kib = residentKiB();
         if (day == 1)
             firstDayKiB = kib;
-        std::printf("day %2d: %7lld events, %7lld ticks, %4lld notices, %4lld beeps, RSS %lld KiB\n", day,
-                    player.eventsPlayed(), player.ticks(), player.notices(), player.beeps(), kib);
+        const vantor::soak::Tally &t = player.tally();
+        std::printf("day %2d: %7lld events, %7lld ticks, %6lld read-backs, %5lld placements, "
+                    "%5lld notices (at most %lld waiting), %5lld beeps, RSS %lld KiB\n",
+                    day, t.events, t.ticks, t.readBacks, t.placements, t.notices, t.mostNoticesWaiting, t.beeps, kib);
         std::fflush(stdout);
     }
     std::printf("soak held for %d days (seed %llu); RSS day 1 %lld KiB, day %d %lld KiB\n", days,

@@ -18,15 +18,18 @@ Battle::Battle(Desktop &desktop, Waits waits, QObject *parent)
     : QObject(parent)
     , m_desktop(desktop)
 {
-    const auto wait = [this](QTimer &timer, std::chrono::milliseconds interval, void (Battle::*tick)(), bool once) {
+    // Named, so that a test's event loop can tell them apart.
+    const auto wait = [this](QTimer &timer, const char *name, std::chrono::milliseconds interval,
+                             void (Battle::*tick)(), bool once) {
+        timer.setObjectName(QLatin1String(name));
         timer.setInterval(interval);
         timer.setSingleShot(once);
         connect(&timer, &QTimer::timeout, this, tick);
     };
-    wait(m_clockTick, waits.clockTick, &Battle::tick, false);
-    wait(m_placementEditWait, waits.placementEdit, &Battle::readTypedPlacementTimes, true);
-    wait(m_elapsedEditWait, waits.elapsedEdit, &Battle::readTypedElapsedTime, true);
-    wait(m_scoreSettleWait, waits.scoreSettle, &Battle::settleTypedScores, true);
+    wait(m_clockTick, "clockTick", waits.clockTick, &Battle::tick, false);
+    wait(m_placementEditWait, "placementEditWait", waits.placementEdit, &Battle::readTypedPlacementTimes, true);
+    wait(m_elapsedEditWait, "elapsedEditWait", waits.elapsedEdit, &Battle::readTypedElapsedTime, true);
+    wait(m_scoreSettleWait, "scoreSettleWait", waits.scoreSettle, &Battle::settleTypedScores, true);
     m_board.forecast.caption = QStringLiteral("--:--");
 }
 
@@ -103,7 +106,10 @@ void Battle::reset()
     }
     m_board.userInputArmed = true;
 
+    // The write runs the box's change reaction; the lines after it make the
+    // elapsed time valid again from this minute.
     writeElapsedText(QStringLiteral("00:00"));
+    m_board.elapsedTextUnreadable = false;
     m_board.elapsedMinutes = 0;
     m_board.lastTickMinute = nowMinutes();
     m_board.elapsedValid = true;

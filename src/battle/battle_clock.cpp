@@ -76,11 +76,11 @@ void Battle::editElapsedText(const QString &text)
 
 void Battle::writeElapsedText(const QString &text)
 {
-    m_board.elapsedTextUnreadable = false;
-    touch(Elapsed);
     if (m_board.elapsedText == text)
         return;
     m_board.elapsedText = text;
+    m_board.elapsedTextUnreadable = false;
+    touch(Elapsed);
     onElapsedTextChanged();
 }
 

@@ -144,11 +144,11 @@ void Battle::queueNotice(int slot, Army holder)
 void Battle::writeTimeText(int slot, const QString &text)
 {
     PostState &post = m_board.posts[slot];
+    if (post.timeText == text)
+        return; // a key that retypes the same text changes nothing, its warning included
+    post.timeText = text;
     post.timeTextUnreadable = false;
     touchPost(slot);
-    if (post.timeText == text)
-        return;
-    post.timeText = text;
     onTimeTextChanged(slot);
 }
 

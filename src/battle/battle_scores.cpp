@@ -113,6 +113,7 @@ void Battle::accrueScores(int now)
     writeScore(Army::West, accruedScore(m_board.score(Army::West).text, m_board.westRate, minutes), Write::Quiet);
     writeScore(Army::East, accruedScore(m_board.score(Army::East).text, m_board.eastRate, minutes), Write::Quiet);
     m_board.scoreAccrualMinute = now;
+    clampScores({Army::West, Army::East}); // the board's own sums never stand past the bound
 }
 
 void Battle::updateForecast()

@@ -1,29 +1,22 @@
-// Plays simulated days on a real main window: a player pressing and double
-// clicking every control of every post, typing times and scores both sensible
-// and garbage, switching displays and factions, resetting and exporting, while
-// the window's timers tick on a simulated clock that also crosses midnight, runs
-// late and is set back and forward. Everything is drawn from one seeded random
-// source, so a seed replays the same days. After every event the invariants of
-// soak_invariants.h are checked; the first broken one stops the play and is
-// reported with the seed and the events that led to it.
+// Plays simulated days on the battle: a player pressing and double clicking the
+// posts with every mouse button, typing times and scores key by key, sensible
+// and garbage alike, stepping and awarding scores, switching displays, options
+// and factions and resetting, and closing each placement notice after a while,
+// while the battle's waits run on a simulated clock that also crosses midnight,
+// runs late and is set back and forward. Everything is drawn from one seeded
+// random source, so a seed replays the same days.
+//
+// The player makes the calls the window makes and only where the window can
+// make them: a hidden post, a greyed-out box or button takes no mouse or keys,
+// and a placement notice, window-modal, holds the board's input until it is
+// closed. The desktop's clock and the machine go on meanwhile. After every call
+// and every wait that runs, the invariants of soak_invariants.h are checked; the
+// first broken one stops the play and is reported with the events before it.
 #pragma once
 
-#include "app/notice_beep.h"
+#include "soak/simulated_loop.h"
 #include "soak/soak_invariants.h"
-#include "support/main_window_harness.h"
-
-#include <QAction>
-#include <QCheckBox>
-#include <QClipboard>
-#include <QCoreApplication>
-#include <QGuiApplication>
-#include <QKeyEvent>
-#include <QListWidget>
-#include <QMenu>
-#include <QMouseEvent>
-#include <QProperty>
-#include <QRadioButton>
-#include <QTimer>
+#include "support/fake_desktop.h"
 
 #include <deque>
 #include <random>
@@ -32,338 +25,303 @@ namespace vantor::soak {
 
 inline constexpr qint64 SecondsPerDay = 24 * 60 * 60;
 
+struct Tally {
+    qint64 events = 0; // the player's moves; a key is one call, but the typing one move
+    qint64 ticks = 0; // of the clock
+    qint64 readBacks = 0; // one-shot waits run: typed times read back, scores settled
+    qint64 placements = 0; // automatic ones, at a tick
+    qint64 notices = 0; // closed by the player
+    qint64 mostNoticesWaiting = 0;
+    qint64 beeps = 0; // placements with the notice box unticked
+};
+
 class SoakPlayer {
 public:
-    SoakPlayer(testing::MainWindowHarness &harness, quint64 seed, int startSecondOfDay = 9 * 3600)
-        : h(harness)
-        , window(*harness.window)
-        , random(seed)
-        , m_startSecond(startSecondOfDay)
+    SoakPlayer(SimulatedLoop &loop, quint64 seed, int startSecondOfDay = 9 * 3600)
+        : m_loop(loop)
+        , m_random(seed)
+        , m_origin(loop.now())
+        , m_startMs(qint64(startSecondOfDay) * 1000)
     {
-        m_notifiers.reserve(m_oneShots.size());
-        watchOneShot(window.placementEditWait, 0);
-        watchOneShot(window.elapsedEditWait, 1);
-        watchOneShot(window.scoreSettleWait, 2);
-        h.whileOpen = [this](const PromptRequest &request) { boxOpen(request); };
-        h.choose = [this](FactionChooser &chooser) { choose(chooser); };
-        setNoticeSoundSink([this](const NoticeSound &) { ++m_beeps; });
         setWallClock();
-    }
-
-    ~SoakPlayer()
-    {
-        setNoticeSoundSink({});
-        h.whileOpen = {};
-        h.choose = {};
+        m_battle.build(FactionChoice{});
     }
 
     // Plays until the simulated clock has run `seconds` further; false with
     // fault() filled when an invariant broke.
     bool play(qint64 seconds)
     {
-        const qint64 end = m_now + seconds;
-        if (!checked(QStringLiteral("start")))
-            return false;
-        while (m_now < end) {
-            std::exponential_distribution<double> gap(1.0 / 25.0);
-            const qint64 at = qMin(end, m_now + 1 + qint64(gap(random)));
-            if (!advanceTo(at))
-                return false;
-            if (m_now >= end)
+        const qint64 end = m_loop.now() + seconds * 1000;
+        check();
+        while (m_fault.isEmpty()) {
+            // Now and then the player is busy in the game for a while, and the
+            // placements and their notices pile up.
+            std::exponential_distribution<double> gap(1.0 / 25000.0);
+            const qint64 pause = chance(0.01) ? 60000 * (5 + roll(55)) : 1000 + qint64(gap(m_random));
+            runWaitsUntil(qMin(end, m_loop.now() + pause));
+            if (!m_fault.isEmpty() || m_loop.now() >= end)
                 break;
             playOneEvent();
-            if (!checked(m_lastEvent))
-                return false;
         }
-        h.asked.clear(); // the player counts the boxes itself; a month of them would only fill memory
-        return true;
+        return m_fault.isEmpty();
     }
 
     const QString &fault() const { return m_fault; }
-    qint64 eventsPlayed() const { return m_events; }
-    qint64 ticks() const { return m_ticks; }
-    qint64 notices() const { return m_notices; }
-    qint64 beeps() const { return m_beeps; }
+    const Tally &tally() const { return m_tally; }
 
 private:
-    testing::MainWindowHarness &h;
-    MainWindow &window;
-    std::mt19937_64 random;
-    qint64 m_startSecond;
-    qint64 m_now = 0;                  // simulated seconds since the play began
-    qint64 m_wallOffset = 0;           // seconds the wall clock was set forward (or back)
-    qint64 m_nextTick = 10;
-    std::array<qint64, 3> m_oneShotStarted{}; // placementEditWait, elapsedEditWait, scoreSettleWait
-    std::array<QTimer *, 3> m_oneShots{};
-    std::vector<QPropertyNotifier> m_notifiers;
+    SimulatedLoop &m_loop;
+    testing::FakeDesktop m_desktop;
+    const Battle::Waits m_waits{};
+    Battle m_battle{m_desktop, m_waits};
+    std::mt19937_64 m_random;
+    const qint64 m_origin; // the loop's time when the play began
+    const qint64 m_startMs; // the time of day then
+    qint64 m_wallOffset = 0; // how far the desktop's clock was set forward (or back)
+    Tally m_tally;
+    std::deque<OwedNotice> m_owed;
+    qint64 m_informationSounds = 0;
+    qint64 m_otherSounds = 0;
+    bool m_afterTick = false;
     std::deque<QString> m_log;
-    QString m_lastEvent;
+    QString m_eventFault; // one an event found itself
     QString m_fault;
-    QString m_eventFault; // a fault an event itself found
-    qint64 m_events = 0;
-    qint64 m_ticks = 0;
-    qint64 m_beeps = 0;
-    qint64 m_notices = 0;
-    int m_openBoxes = 0;
 
-    int roll(int below) { return std::uniform_int_distribution<int>(0, below - 1)(random); }
-    bool chance(double p) { return std::bernoulli_distribution(p)(random); }
-    template <typename T> T pick(std::initializer_list<T> options) { return options.begin()[roll(int(options.size()))]; }
-
-    // The one-shot timers are started by the window's own edits; the player
-    // notes the simulated time of every start and fires the handler once the
-    // timer's interval has passed on the simulated clock. The real timers
-    // never fire: the play runs no event loop.
-    void watchOneShot(QTimer *timer, int index)
+    int roll(int below) { return std::uniform_int_distribution<int>(0, below - 1)(m_random); }
+    bool chance(double p) { return std::bernoulli_distribution(p)(m_random); }
+    template <typename T> T pick(std::initializer_list<T> options)
     {
-        m_oneShots[index] = timer;
-        m_notifiers.push_back(timer->bindableActive().addNotifier([this, timer, index] {
-            if (timer->isActive())
-                m_oneShotStarted[index] = m_now;
-        }));
+        return options.begin()[roll(int(options.size()))];
     }
 
-    qint64 oneShotDue(int index) const
-    {
-        return m_oneShots[index]->isActive() ? m_oneShotStarted[index] + m_oneShots[index]->interval() / 1000
-                                             : std::numeric_limits<qint64>::max();
-    }
+    static QString armyName(Army army) { return army == Army::West ? QStringLiteral("West") : QStringLiteral("East"); }
+
+    qint64 played() const { return m_loop.now() - m_origin; }
 
     void setWallClock()
     {
-        qint64 second = (m_startSecond + m_now + m_wallOffset) % SecondsPerDay;
-        if (second < 0)
-            second += SecondsPerDay;
-        h.clock.set(int(second / 3600), int(second / 60 % 60), int(second % 60));
-    }
-
-    QString stamp() const
-    {
-        return QStringLiteral("[day %1 +%2s wall %3]")
-            .arg(m_now / SecondsPerDay + 1)
-            .arg(m_now % SecondsPerDay)
-            .arg(h.clock.time.toString(QStringLiteral("HH:mm:ss")));
+        const qint64 msPerDay = SecondsPerDay * 1000;
+        m_desktop.time = QTime::fromMSecsSinceStartOfDay(
+            int(((m_startMs + played() + m_wallOffset) % msPerDay + msPerDay) % msPerDay));
     }
 
     void note(const QString &event)
     {
-        m_lastEvent = stamp() + QLatin1Char(' ') + event;
-        m_log.push_back(m_lastEvent);
+        m_log.push_back(QStringLiteral("[day %1 +%2 wall %3] %4")
+                            .arg(played() / (SecondsPerDay * 1000) + 1)
+                            .arg(QTime::fromMSecsSinceStartOfDay(int(played() % (SecondsPerDay * 1000)))
+                                     .toString(QStringLiteral("HH:mm:ss.zzz")),
+                                 m_desktop.time.toString(QStringLiteral("HH:mm:ss")), event));
         if (m_log.size() > 60)
             m_log.pop_front();
     }
 
-    bool checked(const QString &after)
+    void check()
     {
-        if (m_openBoxes > 0)
-            return true;
-        const QString broken = m_eventFault.isEmpty() ? brokenInvariant(window) : m_eventFault;
+        for (int kind : std::exchange(m_desktop.sounds, {}))
+            ++(kind == 3 ? m_informationSounds : m_otherSounds);
+        Observed o = observe(m_battle, m_desktop, m_loop, m_waits);
+        o.afterTick = std::exchange(m_afterTick, false);
+        o.owed = m_owed;
+        o.placements = m_tally.placements;
+        o.silentPlacements = m_tally.beeps;
+        o.informationSounds = m_informationSounds;
+        o.otherSounds = m_otherSounds;
+        const QString broken = m_eventFault.isEmpty() ? brokenInvariant(o) : m_eventFault;
         if (broken.isEmpty())
-            return true;
-        m_fault = QStringLiteral("broken after %1:\n  %2\nlast events:\n").arg(after, broken);
-        for (const QString &line : m_log)
-            m_fault += QStringLiteral("  ") + line + QLatin1Char('\n');
-        return false;
-    }
-
-    // Fires every timer whose time comes up to `until`, in time order, at its time.
-    bool advanceTo(qint64 until)
-    {
-        for (;;) {
-            int next = -1;
-            qint64 at = m_nextTick;
-            for (int i = 0; i < 3; ++i)
-                if (oneShotDue(i) < at) {
-                    at = oneShotDue(i);
-                    next = i;
-                }
-            if (at > until)
-                break;
-            m_now = qMax(m_now, at);
-            setWallClock();
-            fireTimer(next);
-            if (!checked(m_lastEvent))
-                return false;
-        }
-        m_now = qMax(m_now, until);
-        setWallClock();
-        return true;
-    }
-
-    void fireTimer(int oneShot)
-    {
-        switch (oneShot) {
-        case -1:
-            m_nextTick = m_now + 10;
-            ++m_ticks;
-            note(QStringLiteral("clockTick tick"));
-            window.onClockTick();
-            // What the event loop would do between ticks: paint requests,
-            // layouts and deferred deletions are handled, no timer fires.
-            QCoreApplication::sendPostedEvents();
-            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-            break;
-        case 0:
-            note(QStringLiteral("placementEditWait (placement times read back)"));
-            window.readTypedPlacementTimes();
-            break;
-        case 1:
-            note(QStringLiteral("elapsedEditWait (elapsed time read back)"));
-            window.readTypedElapsedTime();
-            break;
-        case 2:
-            note(QStringLiteral("scoreSettleWait (scores settled)"));
-            window.settleTypedScores();
-            break;
-        }
-    }
-
-    // While a box waits for the player, the timers go on: the player takes up
-    // to two minutes to answer, and the ticks of that time run inside the box.
-    void boxOpen(const PromptRequest &request)
-    {
-        m_notices += request.title == QStringLiteral("武将配置のお知らせ");
-        if (m_openBoxes > 0 || !chance(0.5))
             return;
-        ++m_openBoxes;
-        const QString outer = m_lastEvent;
-        note(QStringLiteral("box \"%1\" stays open").arg(request.title));
-        advanceTo(m_now + 1 + roll(120));
-        m_lastEvent = outer;
-        --m_openBoxes;
+        m_fault = QStringLiteral("broken after %1:\n  %2\nlast events:\n")
+                      .arg(m_log.empty() ? QStringLiteral("the start") : m_log.back(), broken);
+        for (const QString &line : m_log)
+            m_fault += QStringLiteral("  ") + line + u'\n';
+    }
+
+    template <typename Call> void act(const QString &event, Call call)
+    {
+        if (!m_fault.isEmpty())
+            return;
+        note(event);
+        call();
+        check();
+    }
+
+    // Runs every wait that falls due by `until`, in the loop's order, each at its time.
+    void runWaitsUntil(qint64 until)
+    {
+        while (m_fault.isEmpty()) {
+            const auto next = m_loop.nextDue(until);
+            if (!next)
+                break;
+            m_loop.advanceTo(next->due);
+            setWallClock();
+            const auto *timer = qobject_cast<const QTimer *>(next->object);
+            if (timer && !timer->isSingleShot()) {
+                tick(next->id);
+            } else {
+                ++m_tally.readBacks;
+                act(next->interval == m_waits.placementEdit.count()
+                        ? QStringLiteral("the placement times' read-back runs")
+                        : QStringLiteral("a %1 s wait runs (elapsed read-back or score settle)")
+                              .arg(next->interval / 1000),
+                    [&] { m_loop.fire(next->id); });
+            }
+        }
+        m_loop.advanceTo(until);
+        setWallClock();
+    }
+
+    void tick(int timer)
+    {
+        ++m_tally.ticks;
+        const auto before = m_battle.board().statuses();
+        const bool noticeBox = m_battle.options().noticeBox;
+        act(QStringLiteral("clock tick"), [&] {
+            m_loop.fire(timer);
+            // The tick's only steps are its placements: the general due takes the post.
+            for (int s = 0; s < SlotCount; ++s) {
+                const int after = m_battle.board().posts[s].status;
+                if (after == before[s])
+                    continue;
+                if (after != (before[s] == OwnAwaiting ? OwnPresent : before[s] == RivalAwaiting ? RivalPresent : -1))
+                    m_eventFault
+                        = QStringLiteral("the tick stepped post %1 from %2 to %3").arg(s).arg(before[s]).arg(after);
+                ++m_tally.placements;
+                if (noticeBox)
+                    m_owed.push_back({s, m_battle.post(s).generals.main.name});
+                else
+                    ++m_tally.beeps;
+            }
+            m_afterTick = true;
+            m_tally.mostNoticesWaiting = std::max<qint64>(m_tally.mostNoticesWaiting, m_owed.size());
+        });
     }
 
     void playOneEvent()
     {
-        ++m_events;
+        ++m_tally.events;
         const int kind = roll(100);
-        if (kind < 30)
-            pressPost();
-        else if (kind < 40)
-            doubleClickPost();
-        else if (kind < 48)
-            typeTimeBox();
-        else if (kind < 51)
-            typeElapsed();
-        else if (kind < 56)
-            typeScore();
-        else if (kind < 62)
-            pressStepButton();
-        else if (kind < 65)
-            chooseAward();
-        else if (kind < 69)
-            clickCheck(window.battleResultsCheck, "戦果表示");
-        else if (kind < 71)
-            clickCheck(chance(0.5) ? window.autoPlaceCheck : window.noticeBoxCheck, "notice option");
-        else if (kind < 75)
-            switchDisplay();
-        else if (kind < 78)
-            exportReport();
-        else if (kind < 80)
-            resetBoard();
-        else if (kind < 82)
-            chooseFactions();
-        else if (kind < 83)
-            smallCommand();
-        else if (kind < 88)
-            moveWallClock();
-        else if (kind < 90)
+        if (kind >= 98)
             runLate();
+        else if (kind >= 93)
+            moveWallClock();
+        else if (m_battle.hasNotice())
+            act(QStringLiteral("close the notice"), [&] {
+                m_battle.closeNotice();
+                if (!m_owed.empty()) // the checks have seen to it
+                    m_owed.pop_front();
+                ++m_tally.notices;
+            });
+        else if (kind < 40)
+            pressPost();
+        else if (kind < 50)
+            doubleClickPost();
+        else if (kind < 59)
+            typeTimeBox();
+        else if (kind < 63)
+            typeInto(QStringLiteral("elapsed box"), m_battle.elapsed().text,
+                     chance(0.4) ? QString::number(roll(100)) : timeText(),
+                     [&](const QString &text) { m_battle.editElapsedText(text); });
+        else if (kind < 69)
+            typeScore();
+        else if (kind < 75)
+            pressStep();
+        else if (kind < 78)
+            award();
+        else if (kind < 82)
+            clickBattleResults();
+        else if (kind < 84)
+            clickNoticeOption();
+        else if (kind < 88)
+            act(QStringLiteral("display switch from mode %1").arg(int(m_battle.displayMode())),
+                [&] { m_battle.switchDisplayMode(); });
+        else if (kind == 88)
+            act(QStringLiteral("初期化"), [&] { m_battle.reset(); });
+        else if (kind == 89)
+            chooseFactions();
         else
             pressPost();
-    }
-
-    struct Control {
-        QWidget *widget;
-        const char *name;
-    };
-
-    Control postControl(int slot)
-    {
-        const PostControls &p = window.posts[slot];
-        const std::array<Control, 12> controls{{
-            {p.frame, "frame"}, {p.mainName, "mainName"}, {p.viceName, "viceName"}, {p.statusCaption, "statusCaption"},
-            {p.tagCaption, "tagCaption"}, {p.detailsMainName, "detailsMainName"}, {p.mainGeneralDetails, "mainGeneralDetails"}, {p.detailsViceName, "detailsViceName"},
-            {p.viceGeneralDetails, "viceGeneralDetails"}, {p.tagPicture, "tagPicture"}, {p.pictureBox, "pictureBox"}, {p.timeBox, "timeBox"},
-        }};
-        return controls[roll(12)];
-    }
-
-    static void sendMouse(QWidget *target, QEvent::Type type, Qt::MouseButton button)
-    {
-        const QPointF at(target->width() / 2.0, target->height() / 2.0);
-        const Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::MouseButtons(button);
-        QMouseEvent event(type, at, target->mapToGlobal(at), button, held, Qt::NoModifier);
-        QCoreApplication::sendEvent(target, &event);
     }
 
     Qt::MouseButton anyButton()
     {
-        return pick({Qt::LeftButton, Qt::LeftButton, Qt::LeftButton, Qt::RightButton, Qt::RightButton,
-                     Qt::MiddleButton, Qt::BackButton});
+        return pick({Qt::LeftButton, Qt::LeftButton, Qt::LeftButton, Qt::RightButton, Qt::RightButton, Qt::MiddleButton,
+                     Qt::BackButton});
     }
 
-    void notePostEvent(const char *what, int slot, Control control, Qt::MouseButton button)
+    // A post the player can see.
+    int shownPost()
     {
-        note(QStringLiteral("%1 post %2 %3 button %4 (status %5%6%7)")
-                 .arg(QLatin1String(what))
-                 .arg(slot)
-                 .arg(QLatin1String(control.name))
-                 .arg(int(button))
-                 .arg(int(window.board().posts[slot].status))
-                 .arg(control.widget->isVisible() ? QString() : QStringLiteral(", hidden"))
-                 .arg(control.widget->isEnabled() ? QString() : QStringLiteral(", disabled")));
+        for (;;)
+            if (const int slot = roll(SlotCount); m_battle.post(slot).shown)
+                return slot;
+    }
+
+    QString postEvent(const char *what, int slot, Qt::MouseButton button)
+    {
+        return QStringLiteral("%1 post %2 button %3 (status %4)")
+            .arg(QLatin1String(what))
+            .arg(slot)
+            .arg(int(button))
+            .arg(int(m_battle.board().posts[slot].status));
     }
 
     void pressPost()
     {
-        const int slot = roll(SlotCount);
-        const Control control = postControl(slot);
+        const int slot = shownPost();
         const Qt::MouseButton button = anyButton();
-        notePostEvent("press", slot, control, button);
-        sendMouse(control.widget, QEvent::MouseButtonPress, button);
-        sendMouse(control.widget, QEvent::MouseButtonRelease, button);
+        act(postEvent("press", slot, button), [&] { m_battle.pressPost(slot, button); });
     }
 
-    // The order Qt delivers a double click in: press, release, press, double click, release.
+    // Qt's order: press, release, press, double click, release. The status word
+    // can be hit only where the display shows it.
     void doubleClickPost()
     {
-        const int slot = roll(SlotCount);
-        const Control control = postControl(slot);
+        const int slot = shownPost();
         const Qt::MouseButton button = anyButton();
-        notePostEvent("double click", slot, control, button);
-        for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease, QEvent::MouseButtonPress,
-                                  QEvent::MouseButtonDblClick, QEvent::MouseButtonRelease})
-            sendMouse(control.widget, type, button);
+        const bool onStatus = m_battle.displayMode() == DisplayMode::NamesAndStatus && roll(11) == 0;
+        for (int press = 0; press < 2; ++press)
+            act(postEvent("press", slot, button), [&] { m_battle.pressPost(slot, button); });
+        act(postEvent(onStatus ? "double click on the status word of" : "double click", slot, button),
+            [&] { m_battle.doubleClickPost(slot, onStatus); });
     }
 
-    static void sendKey(QWidget *target, int key, const QString &text)
+    // The keys of one typing: over all the box holds, at its end, or over one
+    // character picked with the mouse (often typed again as it was), perhaps
+    // after a backspace. Each key that puts or takes a character is an edit,
+    // even one that puts back the same.
+    template <typename Edit> void typeInto(const QString &box, const QString &held, QString typed, Edit edit)
     {
-        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
-        QCoreApplication::sendEvent(target, &press);
-        QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, text);
-        QCoreApplication::sendEvent(target, &release);
-    }
-
-    // Keys as the player types them: into whatever the box holds, or over all
-    // of it, sometimes with a backspace.
-    void typeInto(QLineEdit *box, const QString &text)
-    {
-        if (chance(0.8))
-            box->selectAll();
-        else
-            box->end(false);
+        QString text = held;
+        qsizetype from = 0;
+        qsizetype to = held.size();
+        if (const int where = roll(10); where == 0 || (where == 1 && held.isEmpty())) {
+            from = held.size();
+        } else if (where == 1) {
+            to = (from = roll(int(held.size()))) + 1;
+            if (chance(0.5))
+                typed = held.mid(from, 1);
+        }
+        const auto key = [&](const QString &put) {
+            if (put.isEmpty() && from == to) {
+                if (from == 0)
+                    return; // a backspace at the start takes nothing
+                --from;
+            }
+            const QString was = text;
+            text.replace(from, to - from, put);
+            from = to = from + put.size();
+            act(QStringLiteral("key into the %1: \"%2\" → \"%3\"").arg(box, was, text), [&] { edit(text); });
+        };
         if (chance(0.2))
-            sendKey(box, Qt::Key_Backspace, QString());
-        for (QChar c : text)
-            sendKey(box, c.isDigit() ? Qt::Key_0 + c.digitValue() : Qt::Key_unknown, QString(c));
+            key(QString());
+        for (QChar c : typed)
+            key(QString(c));
     }
 
     QString randomDigits(int maxLength, bool colon)
     {
         QString text;
-        const int length = roll(maxLength + 1);
-        for (int i = 0; i < length; ++i)
+        for (int i = roll(maxLength + 1); i > 0; --i)
             text += colon && roll(4) == 0 ? QChar(u':') : QChar(u'0' + roll(10));
         return text;
     }
@@ -380,31 +338,25 @@ private:
         default:
             return pick({QStringLiteral(""), QStringLiteral("abc"), QStringLiteral("24:00"), QStringLiteral("23:59"),
                          QStringLiteral("0:00"), QStringLiteral("99:99"), QStringLiteral("１２:００"),
-                         QStringLiteral("　"), QStringLiteral("-1:30"), QStringLiteral("12:345"),
-                         QStringLiteral("1e3"), QStringLiteral("12.5")});
+                         QStringLiteral("　"), QStringLiteral("-1:30"), QStringLiteral("12:345"), QStringLiteral("1e3"),
+                         QStringLiteral("12.5")});
         }
     }
 
     void typeTimeBox()
     {
-        const int slot = roll(SlotCount);
-        const QString text = timeText();
-        note(QStringLiteral("type \"%1\" into the time box of post %2 (status %3, %4)")
-                 .arg(text)
-                 .arg(slot)
-                 .arg(int(window.board().posts[slot].status))
-                 .arg(window.posts[slot].timeBox->isEnabled() ? QStringLiteral("enabled") : QStringLiteral("disabled")));
-        typeInto(window.posts[slot].timeBox, text);
+        QList<int> open; // the boxes that take keys: a general awaits there
+        for (int s = 0; s < SlotCount; ++s)
+            if (m_battle.post(s).shown && m_battle.post(s).time.enabled)
+                open << s;
+        if (open.isEmpty())
+            return pressPost();
+        const int slot = open[roll(int(open.size()))];
+        typeInto(QStringLiteral("time box of post %1").arg(slot), m_battle.post(slot).time.text, timeText(),
+                 [&](const QString &text) { m_battle.editTimeText(slot, text); });
     }
 
-    void typeElapsed()
-    {
-        const QString text = chance(0.4) ? QString::number(roll(100)) : timeText();
-        note(QStringLiteral("type \"%1\" into the elapsed time").arg(text));
-        typeInto(window.elapsedBox, text);
-    }
-
-    QString scoreTyped()
+    QString scoreText()
     {
         switch (roll(3)) {
         case 0:
@@ -418,148 +370,103 @@ private:
         }
     }
 
+    // The score boxes and step buttons are greyed out without 戦果表示: the player ticks it first.
     void typeScore()
     {
-        QLineEdit *box = chance(0.5) ? window.westScoreBox : window.eastScoreBox;
-        const QString text = scoreTyped();
-        note(QStringLiteral("type \"%1\" into score box %2").arg(text).arg(box == window.westScoreBox ? 3 : 4));
-        typeInto(box, text);
+        if (!m_battle.options().battleResults)
+            return clickBattleResults();
+        const Army army = chance(0.5) ? Army::West : Army::East;
+        typeInto(armyName(army) + QStringLiteral(" score"), m_battle.score(army).text, scoreText(),
+                 [&](const QString &text) { m_battle.editScore(army, text); });
     }
 
-    void pressStepButton()
+    void pressStep()
     {
-        const int k = roll(6);
-        QPushButton *step = window.scoreStepButtons[k];
+        if (!m_battle.options().battleResults)
+            return clickBattleResults();
+        const Army army = chance(0.5) ? Army::West : Army::East;
+        const int points = pick({100, 10, 1});
         const Qt::MouseButton button = anyButton();
-        note(QStringLiteral("press step button %1 (%2) button %3").arg(k).arg(step->text()).arg(int(button)));
-        sendMouse(step, QEvent::MouseButtonPress, button);
-        sendMouse(step, QEvent::MouseButtonRelease, button);
+        const StepDirection direction = button == Qt::LeftButton    ? StepDirection::Up
+                                        : button == Qt::RightButton ? StepDirection::Down
+                                                                    : StepDirection::Still;
+        act(QStringLiteral("press the %1 step %2 with button %3 (score \"%4\")")
+                .arg(armyName(army))
+                .arg(points)
+                .arg(int(button))
+                .arg(m_battle.score(army).text),
+            [&] { m_battle.stepScore(army, points, direction); });
     }
 
-    void chooseAward()
+    void award()
     {
-        QMenu *menu = chance(0.5) ? window.westAwardMenu : window.eastAwardMenu;
-        QAction *action = menu->actions().at(roll(int(menu->actions().size())));
-        note(QStringLiteral("menu %1 → %2").arg(menu->title(), action->text()));
-        action->trigger();
+        const Army army = chance(0.5) ? Army::West : Army::East;
+        const Award prize = westAwards()[roll(int(westAwards().size()))];
+        act(QStringLiteral("award %1 to %2 (score \"%3\")")
+                .arg(prize.points)
+                .arg(armyName(army), m_battle.score(army).text),
+            [&] { m_battle.award(army, prize.points); });
     }
 
-    void clickCheck(QCheckBox *box, const char *what)
+    void clickBattleResults()
     {
-        note(QStringLiteral("click %1 \"%2\" (was %3)").arg(QLatin1String(what), box->text()).arg(box->isChecked()));
-        box->click();
+        const bool on = !m_battle.options().battleResults;
+        act(QStringLiteral("戦果表示 %1").arg(on), [&] { m_battle.setBattleResults(on); });
     }
 
-    void switchDisplay()
+    void clickNoticeOption()
     {
-        note(QStringLiteral("display switch from mode %1").arg(int(window.board().displayMode)));
-        if (chance(0.5))
-            window.displaySwitchButton->click();
+        const OptionsView options = m_battle.options();
+        if (chance(0.5) || !options.noticeBoxEnabled)
+            act(QStringLiteral("automatic placement %1").arg(!options.autoPlace),
+                [&] { m_battle.setAutoPlace(!options.autoPlace); });
         else
-            window.displaySwitchAction->trigger();
+            act(QStringLiteral("notice box %1").arg(!options.noticeBox),
+                [&] { m_battle.setNoticeBox(!options.noticeBox); });
     }
 
-    void exportReport()
-    {
-        note(QStringLiteral("clipboard export"));
-        if (chance(0.5))
-            window.copyReportButton->click();
-        else
-            window.copyReportAction->trigger();
-        if (!QGuiApplication::clipboard()->text().endsWith(QStringLiteral("\r\n")))
-            m_eventFault = QStringLiteral("the clipboard report does not end in CR LF");
-    }
-
-    void answerNext(bool ok) { h.answers.push_back(ok); }
-
-    void resetBoard()
-    {
-        if (chance(0.5)) {
-            note(QStringLiteral("初期化 button"));
-            window.resetButton->click();
-            return;
-        }
-        const bool ok = chance(0.8);
-        note(QStringLiteral("menu 初期化, answered %1").arg(ok ? QStringLiteral("OK") : QStringLiteral("Cancel")));
-        answerNext(ok);
-        window.resetAction->trigger();
-        h.answers.clear();
-    }
-
+    // What the chooser can give: two houses, either colours, a restored East
+    // house or not; the great battle; or, cancelled, what it starts with.
     void chooseFactions()
     {
-        const bool ok = chance(0.85);
-        note(QStringLiteral("menu 勢力選択, answered %1").arg(ok ? QStringLiteral("OK") : QStringLiteral("Cancel")));
-        answerNext(ok);
-        window.chooseFactionsAction->trigger();
-        h.answers.clear();
-    }
-
-    void choose(FactionChooser &chooser)
-    {
-        int west = 0;
-        int east = 0;
-        switch (roll(10)) {
-        case 0:
-        case 1:
-            west = east = 14; // the great battle on both sides
-            break;
-        case 2:
-            west = pick({-1, 14, 3});
-            east = west == 3 ? 3 : roll(15); // nothing, the battle against a house, or one house twice
-            break;
-        default:
-            west = roll(14);
-            east = (west + 1 + roll(13)) % 14;
+        FactionChoice choice;
+        if (const int kind = roll(10); kind < 2) {
+            choice = {WestArmyFaction, EastArmyFaction, ColourScheme::BattleColours, 0};
+        } else if (kind > 2) {
+            choice.WestFaction = roll(HouseCount);
+            choice.EastFaction = (choice.WestFaction + 1 + roll(HouseCount - 1)) % HouseCount;
+            choice.Colours = chance(0.4) ? ColourScheme::BattleColours : ColourScheme::DefaultColours;
+            choice.RestorationFaction = chance(0.3) ? 1 : 0;
         }
-        chooser.factionLists[0]->setCurrentRow(west);
-        chooser.factionLists[1]->setCurrentRow(east);
-        if (chance(0.4))
-            chooser.schemeOptions[roll(2)]->click();
-        if (chance(0.3))
-            chooser.restorationCheck->click();
-        m_lastEvent += QStringLiteral(" — chooser: West row %1, East row %2, scheme %3, restoration %4, OK %5")
-                           .arg(west)
-                           .arg(east)
-                           .arg(chooser.schemeOptions[1]->isChecked() ? 1 : 0)
-                           .arg(chooser.restorationCheck->isChecked() ? 1 : 0)
-                           .arg(chooser.okButton->isEnabled() ? QStringLiteral("enabled") : QStringLiteral("disabled"));
-        m_log.back() = m_lastEvent;
-    }
-
-    void smallCommand()
-    {
-        if (chance(0.5)) {
-            note(QStringLiteral("About box"));
-            window.aboutAction->trigger();
-        } else {
-            note(QStringLiteral("menu 終了, answered Cancel"));
-            answerNext(false);
-            window.exitAction->trigger();
-            h.answers.clear();
-        }
+        act(QStringLiteral("勢力選択: West %1, East %2, colours %3, restoration %4")
+                .arg(choice.WestFaction)
+                .arg(choice.EastFaction)
+                .arg(int(choice.Colours))
+                .arg(choice.RestorationFaction),
+            [&] { m_battle.build(choice); });
     }
 
     void moveWallClock()
     {
         const qint64 by = pick<qint64>({-3600, -600, -60, -1, 60, 600, 3600, 7200}) + roll(60);
-        note(QStringLiteral("wall clock set %1 by %2 s").arg(by < 0 ? QStringLiteral("back") : QStringLiteral("forward")).arg(qAbs(by)));
-        m_wallOffset += by;
-        setWallClock();
+        act(QStringLiteral("desktop clock set %1 by %2 s")
+                .arg(by < 0 ? QStringLiteral("back") : QStringLiteral("forward"))
+                .arg(qAbs(by)),
+            [&] {
+                m_wallOffset += by * 1000;
+                setWallClock();
+            });
     }
 
-    // The machine was busy or asleep: no timer fired meanwhile, and each fires
-    // once as soon as it wakes.
+    // The machine was busy or asleep: no wait ran meanwhile, and each that fell
+    // due runs once as soon as it wakes.
     void runLate()
     {
         const qint64 late = 10 + roll(chance(0.8) ? 120 : 1800);
-        note(QStringLiteral("no timer fires for %1 s").arg(late));
-        m_now += late;
-        m_nextTick = qMin(m_nextTick, m_now);
-        for (int i = 0; i < 3; ++i)
-            if (m_oneShots[i]->isActive())
-                m_oneShotStarted[i] = qMin(m_oneShotStarted[i], m_now - m_oneShots[i]->interval() / 1000);
-        setWallClock();
+        act(QStringLiteral("the machine sleeps %1 s").arg(late), [&] {
+            m_loop.advanceTo(m_loop.now() + late * 1000);
+            setWallClock();
+        });
     }
 };
 
