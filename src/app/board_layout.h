@@ -43,9 +43,27 @@ inline constexpr StepButton StepButtons[] = {
 };
 
 // The posts: six columns of three, the armies' vanguards facing in the middle.
+inline constexpr int PostColumns = 6;
+inline constexpr int PostRows = 3;
+constexpr int postColumn(int slot) { return slot / PostRows; }
+constexpr int postRow(int slot) { return slot % PostRows; }
 constexpr QRect postFrame(int slot)
 {
-    return twipsRect(120 + 1680 * (slot / 3), 1320 + 1800 * (slot % 3), 1575, 1695);
+    return twipsRect(120 + 1680 * postColumn(slot), 1320 + 1800 * postRow(slot), 1575, 1695);
+}
+
+// The first post `shown` that lies `columns` across and `rows` down from
+// `slot` and on in that direction, or -1 past the board's edge.
+template <typename Shown>
+int postBeside(int slot, int columns, int rows, Shown shown)
+{
+    if (columns == 0 && rows == 0)
+        return -1;
+    for (int c = postColumn(slot) + columns, r = postRow(slot) + rows;
+         c >= 0 && c < PostColumns && r >= 0 && r < PostRows; c += columns, r += rows)
+        if (shown(c * PostRows + r))
+            return c * PostRows + r;
+    return -1;
 }
 
 // The parts of a post, in its frame. Parts that share a place are never shown
@@ -70,6 +88,9 @@ inline constexpr QRect ForecastFrame = twipsRect(4560, 6720, 1575, 615);
 inline constexpr QRect ForecastCaption = twipsRect(240, 240, 1095, 255); // in its frame
 inline constexpr QRect DisplaySwitchButton = twipsRect(7320, 6840, 1575, 495);
 inline constexpr QRect CopyReportButton = twipsRect(9000, 6840, 1575, 495);
+// The note that the report is on the clipboard, in the gap between the posts
+// and the buttons, flush with the button's right edge.
+inline constexpr QRect CopyReportNote = twipsRect(7320, 6630, 3255, 210);
 
 // Font sizes in points, of the design font "ＭＳ ゴシック".
 inline constexpr double PlainFontSize = 9;    // the board's own: captions, buttons, boxes

@@ -20,6 +20,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QScreen>
+#include <QTimer>
 
 namespace vantor {
 
@@ -64,6 +65,9 @@ void MainWindow::buildTopStrip(QWidget *board)
         for (Army army : {Army::West, Army::East}) {
             auto *button = new ScoreStepButton(army, step.points, board);
             m_scaler->place(button, army == Army::West ? step.west : step.east);
+            const QString side = army == Army::West ? QStringLiteral("西軍") : QStringLiteral("東軍");
+            button->setToolTip(QStringLiteral("左クリックで%1の戦果に%2を足し、右クリックで%2を引きます").arg(side).arg(step.points));
+            button->setAccessibleName(QStringLiteral("%1の戦果 %2").arg(side).arg(step.points));
             button->setEnabled(false);
             connect(button, &ScoreStepButton::stepped, &m_battle, &Battle::stepScore);
             m_stepButtons[(army == Army::West ? 0 : 3) + (&step - layout::StepButtons)] = button;
@@ -72,6 +76,7 @@ void MainWindow::buildTopStrip(QWidget *board)
     const auto scoreBox = [&](Army army, const QString &name, QRect designed) {
         auto *box = new BoardTextBox(board);
         box->setObjectName(name);
+        box->setAccessibleName(army == Army::West ? QStringLiteral("西軍の戦果") : QStringLiteral("東軍の戦果"));
         box->setEnabled(false);
         m_scaler->place(box, designed);
         connect(box, &BoardTextBox::edited, this, [this, army](const QString &text) { m_battle.editScore(army, text); });
@@ -93,18 +98,24 @@ void MainWindow::buildTopStrip(QWidget *board)
     clockFrame->setObjectName(QStringLiteral("clockFrame"));
     m_scaler->place(clockFrame, layout::ClockFrame);
     m_clockCaption = caption(clockFrame, QStringLiteral("clockCaption"), layout::ClockCaption);
+    m_clockCaption->setAccessibleName(QStringLiteral("現在の時刻"));
     auto *elapsedFrame = new QGroupBox(QStringLiteral("経過時間"), board);
     elapsedFrame->setObjectName(QStringLiteral("elapsedFrame"));
     m_scaler->place(elapsedFrame, layout::ElapsedFrame);
     m_elapsedBox = new BoardTextBox(elapsedFrame);
     m_elapsedBox->setObjectName(QStringLiteral("elapsedBox"));
+    m_elapsedBox->setAccessibleName(QStringLiteral("経過時間"));
     m_scaler->place(m_elapsedBox, layout::ElapsedBox);
     connect(m_elapsedBox, &BoardTextBox::edited, &m_battle, &Battle::editElapsedText);
 
     m_westRateCaption = caption(board, QStringLiteral("westRateCaption"), layout::WestRateCaption);
     m_eastRateCaption = caption(board, QStringLiteral("eastRateCaption"), layout::EastRateCaption);
-    for (QLabel *rate : {m_westRateCaption, m_eastRateCaption})
+    for (QLabel *rate : {m_westRateCaption, m_eastRateCaption}) {
+        const QString side = rate == m_westRateCaption ? QStringLiteral("西軍") : QStringLiteral("東軍");
         rate->setAlignment(Qt::AlignCenter);
+        rate->setToolTip(side + QStringLiteral("が毎分得る戦果"));
+        rate->setAccessibleName(side + QStringLiteral("の毎分の戦果"));
+    }
     m_balanceBar = new BalanceBar(board);
     m_scaler->place(m_balanceBar, layout::BalanceBar);
 }
@@ -118,8 +129,11 @@ void MainWindow::buildPosts(QWidget *board)
         connect(post, &PostWidget::pressed, &m_battle, &Battle::pressPost);
         connect(post, &PostWidget::doubleClicked, &m_battle, &Battle::doubleClickPost);
         connect(post, &PostWidget::timeEdited, &m_battle, &Battle::editTimeText);
+        connect(post, &PostWidget::focusMoved, this, &MainWindow::focusPostBeside);
+        connect(post, &PostWidget::focused, this, &MainWindow::makeTabStop);
         m_posts[s] = post;
     }
+    makeTabStop(0);
 }
 
 void MainWindow::buildBottomStrip(QWidget *board)
@@ -159,6 +173,16 @@ void MainWindow::buildBottomStrip(QWidget *board)
     m_forecast = new ForecastPanel(board);
     m_scaler->place(m_forecast, layout::ForecastFrame);
     m_scaler->place(m_forecast->caption(), layout::ForecastCaption);
+
+    m_copyNote = new QLabel(QStringLiteral("クリップボードに書き出しました"), board);
+    m_copyNote->setObjectName(QStringLiteral("copyReportNote"));
+    m_copyNote->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    m_scaler->place(m_copyNote, layout::CopyReportNote);
+    m_copyNote->hide();
+    m_copyNoteWait = new QTimer(this);
+    m_copyNoteWait->setSingleShot(true);
+    m_copyNoteWait->setInterval(std::chrono::seconds(2));
+    connect(m_copyNoteWait, &QTimer::timeout, m_copyNote, &QWidget::hide);
 }
 
 void MainWindow::buildMenus()
@@ -190,8 +214,10 @@ void MainWindow::buildMenus()
     const auto awardMenu = [&](Army army, const QString &caption, const QString &name) {
         QMenu *menu = menuBar()->addMenu(caption);
         menu->setObjectName(name);
+        int key = 0;
         for (const Award &a : army == Army::West ? westAwards() : eastAwards())
-            action(menu, QString::fromUtf16(a.caption), QString(), [this, army, points = a.points] { m_battle.award(army, points); });
+            action(menu, QString::fromUtf16(a.caption) + QStringLiteral("(&%1)").arg(++key), QString(),
+                   [this, army, points = a.points] { m_battle.award(army, points); });
         return menu;
     };
     m_westAwardMenu = awardMenu(Army::West, QStringLiteral("西軍戦果加算(&A)"), QStringLiteral("westAwardMenu"));
@@ -300,6 +326,20 @@ void MainWindow::showNextNotice()
         m_noticeOpen = false;
         m_battle.closeNotice();
     });
+}
+
+void MainWindow::focusPostBeside(int slot, int columns, int rows)
+{
+    const int beside = layout::postBeside(slot, columns, rows, [this](int s) { return m_posts[s]->isVisible(); });
+    if (beside >= 0)
+        m_posts[beside]->setFocus(Qt::TabFocusReason);
+}
+
+// The board is one stop in the Tab chain: the post that had the focus last.
+void MainWindow::makeTabStop(int slot)
+{
+    for (PostWidget *post : m_posts)
+        post->setFocusPolicy(post->slot() == slot ? Qt::StrongFocus : Qt::ClickFocus);
 }
 
 // Drawn for the pixels the posts show them at, after each faction choice and

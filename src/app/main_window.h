@@ -18,6 +18,7 @@ class QGroupBox;
 class QLabel;
 class QMenu;
 class QPushButton;
+class QTimer;
 
 namespace vantor {
 
@@ -66,6 +67,8 @@ private:
     void showOptions();
     void showNextNotice();
     void drawTagPictures();
+    void focusPostBeside(int slot, int columns, int rows);
+    void makeTabStop(int slot);
 
     // Commands (main_window_commands.cpp)
     void resetCommand();
@@ -96,6 +99,8 @@ private:
     QCheckBox *m_noticeBoxCheck = nullptr;
     QCheckBox *m_battleResultsCheck = nullptr;
     ForecastPanel *m_forecast = nullptr;
+    QLabel *m_copyNote = nullptr;
+    QTimer *m_copyNoteWait = nullptr;
     QMenu *m_westAwardMenu = nullptr;
     QMenu *m_eastAwardMenu = nullptr;
     bool m_noticeOpen = false;

@@ -10,6 +10,8 @@
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QGuiApplication>
+#include <QLabel>
+#include <QTimer>
 #include <QWindow>
 
 namespace vantor {
@@ -49,6 +51,9 @@ void MainWindow::copyReport()
     QClipboard *clipboard = QGuiApplication::clipboard();
     clipboard->clear();
     clipboard->setText(m_battle.report());
+    // Nothing else on the board changes: the note tells the player it was done.
+    m_copyNote->show();
+    m_copyNoteWait->start();
 }
 
 void MainWindow::showAbout()

@@ -6,8 +6,11 @@
 #include "app/desktop_look.h"
 #include "board/text_contrast.h"
 
+#include <QCoreApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QPainter>
 
 namespace vantor {
 
@@ -51,6 +54,10 @@ PostWidget::PostWidget(int slot, QWidget *parent)
     m_timeBox->setGeometry(layout::TimeBox);
     m_parts.push_back({m_timeBox, layout::TimeBox, layout::TimeFontSize});
     connect(m_timeBox, &BoardTextBox::edited, this, [this](const QString &text) { emit timeEdited(m_slot, text); });
+    m_timeBox->installEventFilter(this);
+    // One post of the board is its stop in the Tab chain (the window moves it);
+    // any post takes the focus from a click.
+    setFocusPolicy(Qt::ClickFocus);
     setDisplayMode(DisplayMode::NamesAndStatus);
 }
 
@@ -91,6 +98,10 @@ void PostWidget::display(const PostView &view, const QPixmap &tagPicture)
     m_tagCaption->setText(view.tag);
     setTagPicture(tagPicture);
     m_timeBox->display(view.time);
+    if (view.marked != m_marked) {
+        m_marked = view.marked;
+        update();
+    }
 }
 
 void PostWidget::setTagPicture(const QPixmap &picture)
@@ -133,15 +144,139 @@ QSize PostWidget::tagPictureSize() const
 
 void PostWidget::mousePressEvent(QMouseEvent *event)
 {
+    m_keyboardCue = false;
     emit pressed(m_slot, event->button());
 }
 
 void PostWidget::mouseDoubleClickEvent(QMouseEvent *event)
 {
+    // Posts answer the left, right and middle buttons only.
+    if (!(event->button() & (Qt::LeftButton | Qt::RightButton | Qt::MiddleButton)))
+        return;
     // The second step of a double click on the status word always steps forward.
     const bool onStatus = m_statusCaption->isVisible()
                           && m_statusCaption->geometry().contains(event->position().toPoint());
     emit doubleClicked(m_slot, onStatus);
+}
+
+bool PostWidget::event(QEvent *event)
+{
+    // A frame keeps Space for a check box in its title, which a post has none
+    // of: its keys are the post's.
+    if (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease)
+        return QWidget::event(event);
+    return QGroupBox::event(event);
+}
+
+void PostWidget::keyPressEvent(QKeyEvent *event)
+{
+    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    const auto step = [&](Qt::MouseButton button) {
+        m_keyboardCue = true;
+        update();
+        emit pressed(m_slot, button);
+    };
+    switch (event->key()) {
+    case Qt::Key_Left:
+        emit focusMoved(m_slot, -1, 0);
+        return;
+    case Qt::Key_Right:
+        emit focusMoved(m_slot, 1, 0);
+        return;
+    case Qt::Key_Up:
+        emit focusMoved(m_slot, 0, -1);
+        return;
+    case Qt::Key_Down:
+        emit focusMoved(m_slot, 0, 1);
+        return;
+    case Qt::Key_Space:
+        if (modifiers == Qt::NoModifier)
+            return step(Qt::LeftButton);
+        if (modifiers == Qt::ShiftModifier)
+            return step(Qt::RightButton);
+        if (modifiers == Qt::ControlModifier)
+            return step(Qt::MiddleButton);
+        break;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (modifiers == Qt::NoModifier)
+            return step(Qt::LeftButton);
+        break;
+    case Qt::Key_Backspace:
+        if (modifiers == Qt::NoModifier)
+            return step(Qt::RightButton);
+        break;
+    case Qt::Key_F2:
+        return editTime(nullptr);
+    default:
+        if (event->key() >= Qt::Key_0 && event->key() <= Qt::Key_9 && modifiers == Qt::NoModifier)
+            return editTime(event);
+        break;
+    }
+    QGroupBox::keyPressEvent(event);
+}
+
+// Into the time box, its text selected so that the first key replaces it; a
+// post that awaits no general has no time to edit.
+void PostWidget::editTime(QKeyEvent *firstKey)
+{
+    if (!m_timeBox->isEnabled())
+        return;
+    m_timeBox->setFocus(Qt::OtherFocusReason);
+    m_timeBox->selectAll();
+    if (firstKey) {
+        QKeyEvent typed(QEvent::KeyPress, firstKey->key(), firstKey->modifiers(), firstKey->text());
+        QCoreApplication::sendEvent(m_timeBox, &typed);
+    }
+}
+
+bool PostWidget::eventFilter(QObject *watched, QEvent *event)
+{
+    // Enter or Escape in the time box hands the keyboard back to the post.
+    if (watched == m_timeBox && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Escape) {
+            m_keyboardCue = true;
+            setFocus(Qt::OtherFocusReason);
+            return true;
+        }
+    }
+    return QGroupBox::eventFilter(watched, event);
+}
+
+void PostWidget::focusInEvent(QFocusEvent *event)
+{
+    if (event->reason() != Qt::MouseFocusReason)
+        m_keyboardCue = true;
+    update();
+    emit focused(m_slot);
+    QGroupBox::focusInEvent(event);
+}
+
+void PostWidget::focusOutEvent(QFocusEvent *event)
+{
+    update();
+    QGroupBox::focusOutEvent(event);
+}
+
+void PostWidget::paintEvent(QPaintEvent *event)
+{
+    QGroupBox::paintEvent(event);
+    const bool focusFrame = hasFocus() && m_keyboardCue;
+    if (!m_marked && !focusFrame)
+        return;
+    // Drawn in the post's text colour, which stands out from its background.
+    QPainter painter(this);
+    const QColor ink = palette().color(QPalette::WindowText);
+    if (m_marked) {
+        // A post the clock has just switched, or whose typed time was just read.
+        painter.setPen(QPen(ink, 3));
+        painter.drawRect(QRectF(rect()).adjusted(1.5, 1.5, -1.5, -1.5));
+    }
+    if (focusFrame) {
+        painter.setPen(QPen(ink, 1, Qt::DashLine));
+        painter.drawRect(rect().adjusted(4, 4, -5, -5));
+    }
 }
 
 } // namespace vantor

@@ -33,6 +33,7 @@ struct PostView {
     QColor colour;
     BoxView time;       // enabled while a general awaits placement
     QString countdown;  // the tooltip of every part but the time box
+    bool marked = false; // switched by the clock, or its typed time read, a moment ago
 };
 
 struct ForecastView {

@@ -102,6 +102,45 @@ private slots:
         QCOMPARE(int(h.battle->board().posts[4].status), status);
     }
 
+    // The posts are one stop in the Tab chain; the arrows move between them by
+    // their places on the board, and keys play the post with the focus.
+    void theKeyboardPlaysTheBoard()
+    {
+        WindowHarness h(11, 0);
+        showWindow(h);
+        QWidget *elapsed = h.find<QWidget>(QStringLiteral("elapsedBox"));
+        elapsed->setFocus();
+        QTest::keyClick(elapsed, Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), h.post(0));
+        const auto keys = [&](QList<QPair<int, Qt::KeyboardModifiers>> pressed) {
+            for (auto [key, modifiers] : pressed)
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key(key), modifiers);
+        };
+        keys({{Qt::Key_Right, {}}, {Qt::Key_Down, {}}, {Qt::Key_Space, {}}});
+        QCOMPARE(QApplication::focusWidget(), h.post(4));
+        QCOMPARE(int(h.battle->board().posts[4].status), int(OwnFighting));
+        keys({{Qt::Key_Space, Qt::ShiftModifier}, {Qt::Key_Backspace, {}}, {Qt::Key_Space, Qt::ControlModifier}});
+        QCOMPARE(int(h.battle->board().posts[4].status), int(OwnPresent));
+        keys({{Qt::Key_Return, {}}, {Qt::Key_Return, {}}, {Qt::Key_Up, {}}, {Qt::Key_Up, {}}});
+        QCOMPARE(int(h.battle->board().posts[4].status), int(RivalAwaiting));
+        QCOMPARE(QApplication::focusWidget(), h.post(3)); // the top edge stops it
+
+        // Tab leaves the board and comes back to the post it left.
+        keys({{Qt::Key_Tab, {}}});
+        QVERIFY(QApplication::focusWidget() != h.post(3));
+        keys({{Qt::Key_Backtab, {}}});
+        QCOMPARE(QApplication::focusWidget(), h.post(3));
+
+        // A digit goes into an awaiting post's time box; Enter hands the keys back.
+        keys({{Qt::Key_Down, {}}, {Qt::Key_1, {}}, {Qt::Key_2, {}}, {Qt::Key_Colon, {}}, {Qt::Key_3, {}}, {Qt::Key_0, {}}});
+        QCOMPARE(h.battle->board().posts[4].timeText, QStringLiteral("12:30"));
+        keys({{Qt::Key_Return, {}}});
+        QCOMPARE(QApplication::focusWidget(), h.post(4));
+        QCOMPARE(int(h.battle->board().posts[4].status), int(RivalAwaiting));
+        keys({{Qt::Key_F2, {}}, {Qt::Key_Escape, {}}, {Qt::Key_Right, {}}, {Qt::Key_F2, {}}});
+        QCOMPARE(QApplication::focusWidget(), h.post(7)); // nothing awaits there: no box to edit
+    }
+
     // The cue of a typed time is the battle's, and a resize keeps it.
     void aTypedTimeShowsItsCueAtEveryScale()
     {
