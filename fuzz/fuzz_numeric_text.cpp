@@ -53,6 +53,7 @@ void checkPlainNumber(const QString &text, double value)
     const double reference = text.toDouble(&ok);
     if (ok && std::isfinite(reference))
         fuzz::require(value == reference, "a plain number reads as its correctly rounded value", text);
+    fuzz::require(isPlainNumber(text), "a plain decimal number is plain", text);
 }
 
 void checkText(const QString &text)
@@ -68,6 +69,12 @@ void checkText(const QString &text)
     fuzz::require(numericValue(text + u'z') == value, "trailing text is ignored", text);
     fuzz::require(numericValue(u' ' + text) == value, "a leading blank is skipped", text);
     fuzz::require(numericValue(u'\t' + text) == value, "a leading tab is skipped", text);
+
+    // A plain number is all number: a letter after it is more than it reads.
+    if (isPlainNumber(text)) {
+        fuzz::require(!isPlainNumber(text + u'z'), "a letter after a number is not plain", text);
+        fuzz::require(isPlainNumber(u' ' + text + u' '), "blanks around a number keep it plain", text);
+    }
 }
 
 } // namespace

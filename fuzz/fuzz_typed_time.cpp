@@ -27,8 +27,19 @@ void checkPlainTime(const QString &text, std::optional<int> elapsed, std::option
     fuzz::require(placement == minutes % dayMinutes, "a plain h:mm reads as its time of day", text);
 }
 
+// What a box keeps of a paste has no control character, and keeping it again
+// changes nothing.
+void checkKept(const QString &text)
+{
+    const QString kept = typedBoxText(text);
+    for (QChar c : kept)
+        fuzz::require(c.unicode() >= 0x20 && c.unicode() != 0x7F, "no control character enters a box", text);
+    fuzz::require(typedBoxText(kept) == kept, "what a box keeps it keeps again", text);
+}
+
 void checkText(const QString &text)
 {
+    checkKept(text);
     const std::optional<int> elapsed = readElapsedText(text);
     const std::optional<int> placement = readPlacementText(text);
 

@@ -39,7 +39,14 @@ QChar asciiForm(QChar typed)
     }
 }
 
-double numericValue(QStringView text)
+namespace {
+
+struct Scanned {
+    double value = 0;
+    qsizetype end = 0; // where the number ends, or 0 when there is none
+};
+
+Scanned scanNumber(QStringView text)
 {
     const qsizetype n = text.size();
     const auto at = [text](qsizetype i) { return asciiForm(text[i]); };
@@ -80,7 +87,7 @@ double numericValue(QStringView text)
             take(at(i), true);
     }
     if (integerDigits == 0 && fractionDigits == 0)
-        return 0.0;
+        return {};
 
     if (i < n && (at(i) == QLatin1Char('e') || at(i) == QLatin1Char('E'))) {
         qsizetype j = i + 1;
@@ -88,14 +95,17 @@ double numericValue(QStringView text)
         if (j < n && (at(j) == QLatin1Char('+') || at(j) == QLatin1Char('-')))
             sign = at(j++) == QLatin1Char('-') ? -1 : 1;
         long long e = 0;
+        const qsizetype exponentDigits = j;
         for (; j < n && isDigit(at(j)); ++j) {
             if (e < 100000)
                 e = e * 10 + (at(j).unicode() - '0');
         }
         power += sign * e;
+        if (j > exponentDigits)
+            i = j;
     }
     if (digits.empty())
-        return 0.0;
+        return {0.0, i};
 
     // from_chars, unlike strtod, reads a point as the decimal separator whatever
     // C locale the application took from its environment.
@@ -104,7 +114,25 @@ double numericValue(QStringView text)
     double value = 0.0;
     if (std::from_chars(number.data(), number.data() + number.size(), value).ec == std::errc::result_out_of_range)
         value = power + qsizetype(digits.size()) > 0 ? std::numeric_limits<double>::max() : 0.0;
-    return negative ? -value : value;
+    return {negative ? -value : value, i};
+}
+
+} // namespace
+
+double numericValue(QStringView text)
+{
+    return scanNumber(text).value;
+}
+
+bool isPlainNumber(QStringView text)
+{
+    const qsizetype end = scanNumber(text).end;
+    if (end == 0)
+        return false;
+    for (qsizetype i = end; i < text.size(); ++i)
+        if (asciiForm(text[i]) != QLatin1Char(' ') && asciiForm(text[i]) != QLatin1Char('\t'))
+            return false;
+    return true;
 }
 
 qint64 roundHalfEven(double value)

@@ -24,6 +24,11 @@ QChar asciiForm(QChar typed);
 // sign.
 double numericValue(QStringView text);
 
+// Whether the text is one number and nothing else, blanks around it aside.
+// "1,200" and "12abc" count by their leading number all the same; the player
+// is shown that the rest was not read.
+bool isPlainNumber(QStringView text);
+
 // Nearest whole number, halves to even (2.5 -> 2, 3.5 -> 4), saturated to the
 // 64-bit range.
 qint64 roundHalfEven(double value);

@@ -37,6 +37,16 @@ std::optional<int> readHoursAndMinutes(QStringView text)
 
 } // namespace
 
+QString typedBoxText(QStringView typed)
+{
+    QString kept;
+    kept.reserve(typed.size());
+    for (QChar c : typed)
+        if (c.unicode() >= 0x20 && c.unicode() != 0x7F)
+            kept.append(c);
+    return kept;
+}
+
 std::optional<int> readElapsedText(const QString &text)
 {
     if (text.size() <= 2) {

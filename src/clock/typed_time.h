@@ -20,6 +20,11 @@ std::optional<int> readElapsedText(const QString &text);
 // A time of day 0..1439; 24:00 is midnight.
 std::optional<int> readPlacementText(const QString &text);
 
+// What a box keeps of the text the player typed or pasted: all of it but the
+// C0 control characters and DEL. A line break or an escape pasted into a box
+// would otherwise reach the game's chat through the report.
+QString typedBoxText(QStringView typed);
+
 // What each box accepts, for the player whose text cannot be read.
 inline constexpr char16_t ElapsedTextForms[] = u"経過時間は 1:30 の形か、90 のような2桁までの分で入力してください";
 inline constexpr char16_t PlacementTextForms[] = u"時刻は 12:30 や 9:05 の形で入力してください";

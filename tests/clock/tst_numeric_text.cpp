@@ -32,47 +32,51 @@ void TstNumericText::numericValue_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<double>("value");
+    QTest::addColumn<bool>("plain"); // nothing but the number
 
-    QTest::newRow("empty") << QString() << 0.0;
-    QTest::newRow("letters") << u"abc"_s << 0.0;
-    QTest::newRow("trailing letters") << u"12abc"_s << 12.0;
-    QTest::newRow("leading blanks") << u"  7"_s << 7.0;
-    QTest::newRow("leading tab") << u"\t7"_s << 7.0;
-    QTest::newRow("negative") << u"-50"_s << -50.0;
-    QTest::newRow("plus sign") << u"+3"_s << 3.0;
-    QTest::newRow("sign alone") << u"-"_s << 0.0;
-    QTest::newRow("fraction") << u"0.5"_s << 0.5;
-    QTest::newRow("no integer part") << u".5"_s << 0.5;
-    QTest::newRow("point alone") << u"."_s << 0.0;
-    QTest::newRow("trailing point") << u"5."_s << 5.0;
-    QTest::newRow("exponent") << u"1e3"_s << 1000.0;
-    QTest::newRow("signed exponent") << u"25E-1"_s << 2.5;
-    QTest::newRow("exponent without digits") << u"1e"_s << 1.0;
-    QTest::newRow("overflow") << u"1e999"_s << Largest;
-    QTest::newRow("negative overflow") << u"-1e999"_s << -Largest;
-    QTest::newRow("underflow") << u"1e-999"_s << 0.0;
-    QTest::newRow("thousands separator ends the number") << u"1,000"_s << 1.0;
-    QTest::newRow("blank ends the number") << u"1 2"_s << 1.0;
-    QTest::newRow("full-width digits") << u"１２００"_s << 1200.0;
-    QTest::newRow("full-width minus") << u"－５０"_s << -50.0;
-    QTest::newRow("minus sign") << u"−５０"_s << -50.0;
-    QTest::newRow("full-width plus") << u"＋３"_s << 3.0;
-    QTest::newRow("ideographic space and full-width point") << u"\u3000１．５"_s << 1.5;
-    QTest::newRow("half and full width mixed") << u"1２0０.５"_s << 1200.5;
-    QTest::newRow("prolonged sound mark is no minus") << u"ー５０"_s << 0.0;
-    QTest::newRow("kana full stop is no point") << u"１。５"_s << 1.0;
-    QTest::newRow("many leading zeros") << QString(60, u'0') + u"1"_s << 1.0;
-    QTest::newRow("many zeros after the point") << u"0."_s + QString(60, u'0') + u"25e62"_s << 25.0;
-    QTest::newRow("digits beyond the kept ones") << u"1"_s + QString(60, u'0') + u".5e-60"_s << 1.0;
-    QTest::newRow("fraction digits beyond the kept ones") << u"0."_s + QString(60, u'3') + u"e1"_s << 10.0 / 3;
+    QTest::newRow("empty") << QString() << 0.0 << false;
+    QTest::newRow("letters") << u"abc"_s << 0.0 << false;
+    QTest::newRow("trailing letters") << u"12abc"_s << 12.0 << false;
+    QTest::newRow("leading blanks") << u"  7"_s << 7.0 << true;
+    QTest::newRow("blanks around") << u" 12\u3000"_s << 12.0 << true;
+    QTest::newRow("leading tab") << u"\t7"_s << 7.0 << true;
+    QTest::newRow("negative") << u"-50"_s << -50.0 << true;
+    QTest::newRow("plus sign") << u"+3"_s << 3.0 << true;
+    QTest::newRow("sign alone") << u"-"_s << 0.0 << false;
+    QTest::newRow("fraction") << u"0.5"_s << 0.5 << true;
+    QTest::newRow("no integer part") << u".5"_s << 0.5 << true;
+    QTest::newRow("point alone") << u"."_s << 0.0 << false;
+    QTest::newRow("trailing point") << u"5."_s << 5.0 << true;
+    QTest::newRow("exponent") << u"1e3"_s << 1000.0 << true;
+    QTest::newRow("signed exponent") << u"25E-1"_s << 2.5 << true;
+    QTest::newRow("exponent without digits") << u"1e"_s << 1.0 << false;
+    QTest::newRow("overflow") << u"1e999"_s << Largest << true;
+    QTest::newRow("negative overflow") << u"-1e999"_s << -Largest << true;
+    QTest::newRow("underflow") << u"1e-999"_s << 0.0 << true;
+    QTest::newRow("thousands separator ends the number") << u"1,000"_s << 1.0 << false;
+    QTest::newRow("blank ends the number") << u"1 2"_s << 1.0 << false;
+    QTest::newRow("full-width digits") << u"１２００"_s << 1200.0 << true;
+    QTest::newRow("full-width minus") << u"－５０"_s << -50.0 << true;
+    QTest::newRow("minus sign") << u"−５０"_s << -50.0 << true;
+    QTest::newRow("full-width plus") << u"＋３"_s << 3.0 << true;
+    QTest::newRow("ideographic space and full-width point") << u"\u3000１．５"_s << 1.5 << true;
+    QTest::newRow("half and full width mixed") << u"1２0０.５"_s << 1200.5 << true;
+    QTest::newRow("prolonged sound mark is no minus") << u"ー５０"_s << 0.0 << false;
+    QTest::newRow("kana full stop is no point") << u"１。５"_s << 1.0 << false;
+    QTest::newRow("many leading zeros") << QString(60, u'0') + u"1"_s << 1.0 << true;
+    QTest::newRow("many zeros after the point") << u"0."_s + QString(60, u'0') + u"25e62"_s << 25.0 << true;
+    QTest::newRow("digits beyond the kept ones") << u"1"_s + QString(60, u'0') + u".5e-60"_s << 1.0 << true;
+    QTest::newRow("fraction digits beyond the kept ones") << u"0."_s + QString(60, u'3') + u"e1"_s << 10.0 / 3 << true;
 }
 
 void TstNumericText::numericValue()
 {
     QFETCH(QString, text);
     QFETCH(double, value);
+    QFETCH(bool, plain);
 
     QCOMPARE(vantor::numericValue(text), value);
+    QCOMPARE(isPlainNumber(text), plain);
 }
 
 void TstNumericText::longDigitRuns_data()

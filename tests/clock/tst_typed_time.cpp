@@ -16,6 +16,8 @@ private slots:
     void readers_data();
     void readers();
     void longTextsAreRejected();
+    void controlCharactersNeverEnterABox_data();
+    void controlCharactersNeverEnterABox();
 };
 
 void TstTypedTime::readers_data()
@@ -81,6 +83,27 @@ void TstTypedTime::longTextsAreRejected()
     const QString pasted = QString(1'000'000, QLatin1Char('9')) + u":00"_s;
     QVERIFY(!readElapsedText(pasted));
     QVERIFY(!readPlacementText(pasted));
+}
+
+void TstTypedTime::controlCharactersNeverEnterABox_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("kept");
+
+    QTest::newRow("a time") << u"12:30"_s << u"12:30"_s;
+    QTest::newRow("a pasted line break") << u"12:30\r\n45"_s << u"12:3045"_s;
+    QTest::newRow("nul and tab") << u"1\0002\t3"_s << u"123"_s;
+    QTest::newRow("an escape sequence") << u"\x1b[31m9:00"_s << u"[31m9:00"_s;
+    QTest::newRow("delete") << u"9\x7f:00"_s << u"9:00"_s;
+    QTest::newRow("full width and blanks stay") << u"１：３０\u3000 "_s << u"１：３０\u3000 "_s;
+}
+
+void TstTypedTime::controlCharactersNeverEnterABox()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, kept);
+
+    QCOMPARE(typedBoxText(typed), kept);
 }
 
 QTEST_GUILESS_MAIN(TstTypedTime)
