@@ -7,8 +7,6 @@
 #include "roster/faction.h"
 
 #include <QDialog>
-#include <QImage>
-#include <array>
 
 class QCheckBox;
 class QGroupBox;
@@ -19,26 +17,19 @@ class QRadioButton;
 
 namespace vantor {
 
+// Its controls are found by object name: westList, eastList, restorationCheck,
+// defaultColoursOption, battleColoursOption, okButton, okNote, westFrame,
+// eastFrame, schemeFrame, titleCaption.
 class FactionChooser : public QDialog {
     Q_OBJECT
 public:
     explicit FactionChooser(QWidget *parent = nullptr);
 
     FactionChoice choice() const;
-    QImage emblem(Faction faction, int pixels) const;
 
     // The faction-choice command's reset: lists refilled, 徳川家 against 北条家,
     // default colours, no restoration.
     void resetToStart();
-
-    QListWidget *factionLists[2]{}; // West, East
-    QGroupBox *westFrame = nullptr;
-    QGroupBox *eastFrame = nullptr;
-    QGroupBox *schemeFrame = nullptr;
-    QCheckBox *restorationCheck = nullptr;
-    QRadioButton *schemeOptions[2]{}; // default colours, the great battle's colours
-    QPushButton *okButton = nullptr;
-    QLabel *titleCaption = nullptr;
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -52,7 +43,17 @@ private:
     void onFactionPicked();
     void onSchemePicked();
     void acceptChoice();
-    void paintScheme();
+    void showScheme();
+
+    QListWidget *m_lists[2]{}; // West, East
+    QGroupBox *m_westFrame = nullptr;
+    QGroupBox *m_eastFrame = nullptr;
+    QGroupBox *m_schemeFrame = nullptr;
+    QCheckBox *m_restorationCheck = nullptr;
+    QRadioButton *m_schemeOptions[2]{}; // default colours, the great battle's colours
+    QPushButton *m_okButton = nullptr;
+    QLabel *m_okNote = nullptr; // why OK is greyed, empty while it is not
+    QLabel *m_titleCaption = nullptr;
 };
 
 } // namespace vantor

@@ -7,17 +7,20 @@ bool bothOnBattleEntry(int west, int east)
     return west == BattleEntryIndex && east == BattleEntryIndex;
 }
 
-bool chooserAllowsOk(int west, int east)
+OkRefusal chooserRefusal(int west, int east)
 {
     if (west == NothingSelected || east == NothingSelected)
-        return false;
+        return OkRefusal::SideNotChosen;
     if (west == east && east != BattleEntryIndex)
-        return false;
-    if (west != east && east == BattleEntryIndex)
-        return false;
-    if (west == BattleEntryIndex && west != east)
-        return false;
-    return true;
+        return OkRefusal::SameHouse;
+    if (west != east && (west == BattleEntryIndex || east == BattleEntryIndex))
+        return OkRefusal::BattleOnOneSide;
+    return OkRefusal::None;
+}
+
+bool chooserAllowsOk(int west, int east)
+{
+    return chooserRefusal(west, east) == OkRefusal::None;
 }
 
 } // namespace vantor

@@ -40,10 +40,9 @@ private slots:
         WindowHarness h;
         h.choose = [&](FactionChooser &chooser) {
             if (battleColours)
-                chooser.findChildren<QRadioButton *>().at(1)->click();
-            const QList<QListWidget *> lists = chooser.findChildren<QListWidget *>();
-            lists.at(0)->setCurrentRow(westRow);
-            lists.at(1)->setCurrentRow(eastRow);
+                chooser.findChild<QRadioButton *>(QStringLiteral("battleColoursOption"))->click();
+            chooser.findChild<QListWidget *>(QStringLiteral("westList"))->setCurrentRow(westRow);
+            chooser.findChild<QListWidget *>(QStringLiteral("eastList"))->setCurrentRow(eastRow);
         };
         h.window->chooseAndBuild();
         QVERIFY(h.battle->choice().WestFaction == westRow || h.battle->choice().WestFaction == WestArmyFaction);

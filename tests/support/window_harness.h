@@ -36,7 +36,7 @@ struct WindowHarness {
             ++choicesMade;
             if (choose)
                 choose(*chooser);
-            auto *ok = chooser->findChild<QPushButton *>(); // ＯＫ, its only button
+            auto *ok = chooser->findChild<QPushButton *>(QStringLiteral("okButton"));
             if (ok->isEnabled())
                 ok->click();
             else
