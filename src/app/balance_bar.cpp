@@ -13,11 +13,18 @@ BalanceBar::BalanceBar(QWidget *parent)
     : QWidget(parent)
 {
     setObjectName(QStringLiteral("balanceBar"));
+    setAccessibleName(QStringLiteral("毎分の戦果の差"));
+    setToolTip(QStringLiteral("両軍の毎分の戦果の差：西軍の分は左から、東軍の分は右から色が付きます"));
     m_cells.fill(QColor(NeutralGrey));
 }
 
-void BalanceBar::display(const std::array<QColor, BalanceCells> &cells)
+void BalanceBar::display(const std::array<QColor, BalanceCells> &cells, Rates rates)
 {
+    const QString balance = rates.west > 0   ? QStringLiteral("西軍が毎分 %1 多く得ています").arg(rates.west)
+                            : rates.east > 0 ? QStringLiteral("東軍が毎分 %1 多く得ています").arg(rates.east)
+                                             : QStringLiteral("差はありません");
+    if (accessibleDescription() != balance)
+        setAccessibleDescription(balance);
     if (cells == m_cells)
         return;
     m_cells = cells;

@@ -14,7 +14,7 @@ class BalanceBar : public QWidget {
 public:
     explicit BalanceBar(QWidget *parent = nullptr);
 
-    void display(const std::array<QColor, BalanceCells> &cells);
+    void display(const std::array<QColor, BalanceCells> &cells, Rates rates);
     // Where cell k lies in the bar, at the bar's present size.
     QRect cellRect(int k) const;
 

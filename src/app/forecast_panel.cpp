@@ -13,6 +13,7 @@ ForecastPanel::ForecastPanel(QWidget *parent)
 {
     setObjectName(QStringLiteral("forecastPanel"));
     m_caption->setObjectName(QStringLiteral("forecastCaption"));
+    m_caption->setAccessibleName(QStringLiteral("陣終了予想時刻"));
     m_caption->setAlignment(Qt::AlignCenter);
     setBackground(this, QColor(NeutralGrey));
     hide();
@@ -25,6 +26,7 @@ void ForecastPanel::display(const ForecastView &view)
     m_caption->setText(view.caption);
     setToolTip(view.message);
     m_caption->setToolTip(view.message);
+    m_caption->setAccessibleDescription(view.caption + QStringLiteral("、") + view.message);
 }
 
 } // namespace vantor

@@ -144,7 +144,7 @@ void MainWindow::buildBottomStrip(QWidget *board)
         // A caption's font may run wider than the design's: the box grows to hold it.
         designed.setWidth(qMax(designed.width(), box->sizeHint().width()));
         m_scaler->place(box, designed);
-        connect(box, &QCheckBox::clicked, &m_battle, set);
+        connect(box, &QCheckBox::toggled, &m_battle, set);
         return box;
     };
     m_autoPlaceCheck = check(QStringLiteral("主将配置時刻がきたら自動で健在に変更"), QStringLiteral("autoPlaceCheck"),
@@ -278,6 +278,7 @@ void MainWindow::showDisplayMode()
 void MainWindow::showClock()
 {
     m_clockCaption->setText(m_battle.clockCaption());
+    m_clockCaption->setAccessibleDescription(m_clockCaption->text());
 }
 
 void MainWindow::showElapsed()
@@ -296,7 +297,9 @@ void MainWindow::showBalance()
     const Rates rates = m_battle.rates();
     m_westRateCaption->setText(QString::number(rates.west));
     m_eastRateCaption->setText(QString::number(rates.east));
-    m_balanceBar->display(m_battle.balance());
+    for (QLabel *rate : {m_westRateCaption, m_eastRateCaption})
+        rate->setAccessibleDescription(rate->text());
+    m_balanceBar->display(m_battle.balance(), rates);
 }
 
 void MainWindow::showForecast()
@@ -307,6 +310,7 @@ void MainWindow::showForecast()
 void MainWindow::showOptions()
 {
     const OptionsView options = m_battle.options();
+    const QSignalBlocker autoPlace(m_autoPlaceCheck), noticeBox(m_noticeBoxCheck), battleResults(m_battleResultsCheck);
     m_autoPlaceCheck->setChecked(options.autoPlace);
     m_noticeBoxCheck->setChecked(options.noticeBox);
     m_noticeBoxCheck->setEnabled(options.noticeBoxEnabled);

@@ -6,11 +6,13 @@
 #include "app/desktop_look.h"
 #include "board/text_contrast.h"
 
+#include <QAccessibleWidget>
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStyleOptionGroupBox>
 
 namespace vantor {
 
@@ -19,6 +21,15 @@ namespace {
 // The longest details of any roster, which the details' face must fit whole.
 const QString LongestDetails = QStringLiteral("侍45/二刀手槍/与力");
 
+// Qt's accessible for a frame offers SetFocus and ignores it; a post's takes it,
+// so that an assistive tool can bring the keyboard to a post.
+QAccessibleInterface *postAccessible(const QString &className, QObject *object)
+{
+    if (className == QLatin1String("vantor::PostWidget") && object && object->isWidgetType())
+        return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Grouping);
+    return nullptr;
+}
+
 } // namespace
 
 PostWidget::PostWidget(int slot, QWidget *parent)
@@ -26,6 +37,11 @@ PostWidget::PostWidget(int slot, QWidget *parent)
     , m_slot(slot)
 {
     setObjectName(QStringLiteral("post%1").arg(slot));
+    static const bool accessibleInstalled = [] {
+        QAccessible::installFactory(postAccessible);
+        return true;
+    }();
+    Q_UNUSED(accessibleInstalled);
     setAutoFillBackground(true);
     // Parts made later are drawn over earlier ones: the status word and the
     // vice general's details lie under the tag, and the emblem over everything.
@@ -43,6 +59,7 @@ PostWidget::PostWidget(int slot, QWidget *parent)
 
     m_timeBox = new BoardTextBox(this);
     m_timeBox->setObjectName(QStringLiteral("timeBox"));
+    m_timeBox->setAccessibleName(QStringLiteral("配置予定時刻"));
     m_timeBox->setFont(gothicFont(layout::TimeFontSize));
     m_timeBox->setAlignment(Qt::AlignCenter);
     // A greyed-out time box would hand its presses to the post, which steps.
@@ -88,6 +105,10 @@ void PostWidget::display(const PostView &view, const QPixmap &tagPicture)
         setPalette(colours);
     }
     setToolTip(view.countdown);
+    if (accessibleName() != view.accessibleName)
+        setAccessibleName(view.accessibleName);
+    if (accessibleDescription() != view.accessibleDescription)
+        setAccessibleDescription(view.accessibleDescription);
     m_mainName->setText(view.generals.main.name);
     m_detailsMainName->setText(view.generals.main.name);
     m_viceName->setText(view.generals.vice.name);
@@ -265,9 +286,14 @@ void PostWidget::paintEvent(QPaintEvent *event)
     const bool focusFrame = hasFocus() && m_keyboardCue;
     if (!m_marked && !focusFrame)
         return;
-    // Drawn in the post's text colour, which stands out from its background.
+    // Drawn in the post's text colour, which stands out from its background,
+    // and around the post's name, which stays whole.
     QPainter painter(this);
     const QColor ink = palette().color(QPalette::WindowText);
+    QStyleOptionGroupBox frame;
+    initStyleOption(&frame);
+    const QRect title = style()->subControlRect(QStyle::CC_GroupBox, &frame, QStyle::SC_GroupBoxLabel, this);
+    painter.setClipRegion(QRegion(rect()).subtracted(title.adjusted(-2, 0, 2, 0)));
     if (m_marked) {
         // A post the clock has just switched, or whose typed time was just read.
         painter.setPen(QPen(ink, 3));

@@ -22,8 +22,10 @@ signals:
 
 protected:
     void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
+    bool m_releasing = false;
     Army m_army;
     int m_points;
 };
