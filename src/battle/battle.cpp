@@ -3,6 +3,7 @@
 #include "battle/desktop.h"
 #include "board/post_display.h"
 #include "clock/clock_helpers.h"
+#include "clock/numeric_text.h"
 #include "clock/typed_time.h"
 #include "report/report.h"
 #include "roster/roster.h"
@@ -30,6 +31,7 @@ Battle::Battle(Desktop &desktop, Waits waits, QObject *parent)
     wait(m_placementEditWait, "placementEditWait", waits.placementEdit, &Battle::readTypedPlacementTimes, true);
     wait(m_elapsedEditWait, "elapsedEditWait", waits.elapsedEdit, &Battle::readTypedElapsedTime, true);
     wait(m_scoreSettleWait, "scoreSettleWait", waits.scoreSettle, &Battle::settleTypedScores, true);
+    wait(m_markWait, "markWait", waits.mark, &Battle::clearMarks, true);
     m_board.forecast.caption = QStringLiteral("--:--");
 }
 
@@ -102,6 +104,7 @@ void Battle::reset()
         post.placeArmed = false;
         post.savedSchedule.reset();
         post.countdown.clear();
+        post.marked = false;
         touchPost(s);
     }
     m_board.userInputArmed = true;
@@ -201,6 +204,9 @@ PostView Battle::post(int slot) const
     const PostState &post = m_board.posts[slot];
     const PostLook look = postLook(slot, post.status, m_board.choice.Colours);
     const bool unreadable = post.timeTextUnreadable;
+    const auto factionOf = [this](Army army) {
+        return factionName(army == Army::West ? m_board.choice.WestFaction : m_board.choice.EastFaction);
+    };
     PostView view;
     view.caption = postCaption(slot);
     view.shown = postShown(slot);
@@ -216,19 +222,47 @@ PostView Battle::post(int slot) const
     // the player which forms it takes instead.
     view.time.tooltip = unreadable ? QString::fromUtf16(PlacementTextForms) : post.countdown;
     view.time.enabled = look.kind == StatusKind::Awaiting;
+    view.marked = post.marked;
+    // What a screen reader says of the post: where it is and how it stands,
+    // then who holds it and, while a general is awaited, when.
+    view.accessibleName = (armyOfSlot(slot) == Army::West ? QStringLiteral("西軍の") : QStringLiteral("東軍の"))
+                          + view.caption + QStringLiteral("：") + view.statusWord;
+    view.accessibleDescription = factionOf(look.namesFrom) + QStringLiteral("・") + view.generals.main.name;
+    if (view.time.enabled)
+        view.accessibleDescription += QStringLiteral("、配置予定 ") + (post.timeText.isEmpty() ? QStringLiteral("不明") : post.timeText)
+                                      + (post.countdown.isEmpty() ? QString() : QStringLiteral("（") + post.countdown + QStringLiteral("）"));
     return view;
+}
+
+void Battle::clearMarks()
+{
+    Batch batch(*this);
+    for (int s = 0; s < SlotCount; ++s) {
+        if (m_board.posts[s].marked) {
+            m_board.posts[s].marked = false;
+            touchPost(s);
+        }
+    }
 }
 
 BoxView Battle::elapsed() const
 {
     const bool unreadable = m_board.elapsedTextUnreadable;
     return BoxView{m_board.elapsedText, unreadable ? TextCue::Unreadable : TextCue::Plain,
-                   unreadable ? QString::fromUtf16(ElapsedTextForms) : QString(), true};
+                   unreadable ? QStringLiteral("入力された経過時間を読めなかったため、前の経過時間のまま進めています。\n")
+                                    + QString::fromUtf16(ElapsedTextForms)
+                              : QString(),
+                   true};
 }
 
 BoxView Battle::score(Army army) const
 {
-    return BoxView{m_board.score(army).text, TextCue::Plain, QString(), m_board.battleResults};
+    const ScoreBox &box = m_board.score(army);
+    return BoxView{box.text, box.unreadable ? TextCue::Unreadable : TextCue::Plain,
+                   box.unreadable ? QStringLiteral("数字のあとは読めません。この戦果は %1 として数えています")
+                                        .arg(scoreText(numericValue(box.text)))
+                                  : QString(),
+                   m_board.battleResults};
 }
 
 std::array<QColor, BalanceCells> Battle::balance() const

@@ -42,6 +42,7 @@ public:
         std::chrono::milliseconds placementEdit{30000};
         std::chrono::milliseconds elapsedEdit{10000};
         std::chrono::milliseconds scoreSettle{10000};
+        std::chrono::milliseconds mark{5000}; // how long a post the clock switched stays marked
     };
 
     explicit Battle(Desktop &desktop, QObject *parent = nullptr);
@@ -70,6 +71,7 @@ public:
     void readTypedPlacementTimes(); // thirty seconds after a post's time was typed
     void readTypedElapsedTime();    // ten seconds after the elapsed time was typed
     void settleTypedScores();       // ten seconds after a score was edited
+    void clearMarks();              // a few seconds after a post was marked
 
     // What the views show.
     const BattleBoard &board() const { return m_board; }
@@ -150,6 +152,7 @@ private:
     void creditPoints(int slot, PostStatus status, Qt::MouseButton button);
     void updateRates();
     void queueNotice(int slot, Army holder);
+    void mark(int slot);
     void writeTimeText(int slot, const QString &text);
     void onTimeTextChanged(int slot);
 
@@ -179,6 +182,7 @@ private:
     QTimer m_placementEditWait;
     QTimer m_elapsedEditWait;
     QTimer m_scoreSettleWait;
+    QTimer m_markWait;
     int m_batchDepth = 0;
     unsigned m_changed = 0;
     std::array<bool, SlotCount> m_changedPosts{};

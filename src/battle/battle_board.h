@@ -44,6 +44,7 @@ struct PostState {
     int placeMinute = 0;     // minute of day the next main general is due
     bool placeArmed = false; // counting down to placeMinute; off while a typed time waits to be read back
     QString countdown;       // the tooltip of every part of the post
+    bool marked = false;     // switched by the clock, or its typed time read, a moment ago
     std::optional<SavedSchedule> savedSchedule;
     PostGenerals west;
     PostGenerals east;
@@ -56,6 +57,9 @@ struct ScoreBox {
     // The player has typed this text and it has not settled yet: "" or "-" on
     // the way to "250" or "-50" is left as typed until then.
     bool typing = false;
+    // Settled text that is more than a number ("1,200" counts as 1), until the
+    // box is written again.
+    bool unreadable = false;
 };
 
 struct BattleBoard {
@@ -68,6 +72,8 @@ struct BattleBoard {
     DisplayMode displayMode = DisplayMode::NamesAndStatus;
     QString clockText;
     QString elapsedText = QStringLiteral("00:00");
+    // Typed text that could not be read: the box runs on from the last good
+    // elapsed time, marked, until the player types again.
     bool elapsedTextUnreadable = false;
     int elapsedMinutes = 0;
     int lastTickMinute = 0;

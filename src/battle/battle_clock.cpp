@@ -63,6 +63,7 @@ void Battle::placeDuePosts(int now)
         // The taskbar entry starts flashing as the notice comes up.
         m_desktop.callForAttention();
         changePost(s, true, Qt::NoButton);
+        mark(s);
         if (!m_board.noticeBox)
             m_desktop.playNoticeSound(InformationSound);
     }
@@ -71,7 +72,10 @@ void Battle::placeDuePosts(int now)
 void Battle::editElapsedText(const QString &text)
 {
     Batch batch(*this);
-    writeElapsedText(text);
+    const QString kept = typedBoxText(text);
+    if (kept != m_board.elapsedText)
+        m_board.elapsedTextUnreadable = false; // the player's new text ends the warning
+    writeElapsedText(kept);
 }
 
 void Battle::writeElapsedText(const QString &text)
@@ -79,7 +83,6 @@ void Battle::writeElapsedText(const QString &text)
     if (m_board.elapsedText == text)
         return;
     m_board.elapsedText = text;
-    m_board.elapsedTextUnreadable = false;
     touch(Elapsed);
     onElapsedTextChanged();
 }
@@ -99,17 +102,15 @@ void Battle::readTypedElapsedTime()
     m_elapsedEditWait.stop();
     m_board.elapsedEditArmed = false;
     if (!m_board.elapsedValid) {
-        const QString typed = m_board.elapsedText;
-        m_board.elapsedMinutes = 0;
-        writeElapsedText(QStringLiteral("00:00"));
-        if (const auto minutes = readElapsedText(typed)) {
+        // A stray key must not cost the battle its elapsed time: text that cannot
+        // be read leaves the last good time running, marked until the next edit.
+        const std::optional<int> minutes = readElapsedText(m_board.elapsedText);
+        if (minutes)
             m_board.elapsedMinutes = *minutes;
-            m_board.elapsedValid = true;
-            writeElapsedText(formatMinutesHHMM(m_board.elapsedMinutes));
-        } else {
-            // The box shows 00:00 and stands still until the player types again.
-            m_board.elapsedTextUnreadable = true;
-        }
+        m_board.elapsedTextUnreadable = !minutes;
+        m_board.elapsedValid = true;
+        writeElapsedText(formatMinutesHHMM(m_board.elapsedMinutes));
+        touch(Elapsed);
     }
     updateForecast();
     m_board.elapsedEditArmed = true;
@@ -129,6 +130,7 @@ void Battle::readTypedPlacementTimes()
             if (const auto minute = readPlacementText(post.timeText)) {
                 post.placeMinute = *minute;
                 post.placeArmed = true;
+                mark(s);
             } else {
                 // A box the player emptied asks for no placement: no warning.
                 post.timeTextUnreadable = !post.timeText.isEmpty();

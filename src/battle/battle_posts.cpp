@@ -7,6 +7,7 @@
 #include "board/post_display.h"
 #include "board/schedule.h"
 #include "clock/clock_helpers.h"
+#include "clock/typed_time.h"
 
 namespace vantor {
 
@@ -33,7 +34,7 @@ void Battle::doubleClickPost(int slot, bool onStatusCaption)
 void Battle::editTimeText(int slot, const QString &text)
 {
     Batch batch(*this);
-    writeTimeText(slot, text);
+    writeTimeText(slot, typedBoxText(text));
 }
 
 void Battle::changePost(int s, bool fromTimer, Qt::MouseButton button)
@@ -139,6 +140,13 @@ void Battle::queueNotice(int slot, Army holder)
                         + QStringLiteral("・") + m_board.posts[slot].generalsOf(holder).main.name
                         + QStringLiteral("の配置予定時刻になりました。"));
     touch(Notices);
+}
+
+void Battle::mark(int slot)
+{
+    m_board.posts[slot].marked = true;
+    touchPost(slot);
+    m_markWait.start();
 }
 
 void Battle::writeTimeText(int slot, const QString &text)

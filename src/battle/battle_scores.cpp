@@ -6,6 +6,7 @@
 #include "clock/clock_helpers.h"
 #include "clock/minute_step.h"
 #include "clock/numeric_text.h"
+#include "clock/typed_time.h"
 
 namespace vantor {
 
@@ -48,7 +49,7 @@ void Battle::award(Army army, int points)
 void Battle::editScore(Army army, const QString &text)
 {
     Batch batch(*this);
-    writeScore(army, text, Write::Typed);
+    writeScore(army, typedBoxText(text), Write::Typed);
 }
 
 void Battle::writeScore(Army army, const QString &text, Write write)
@@ -59,6 +60,7 @@ void Battle::writeScore(Army army, const QString &text, Write write)
         return;
     touch(Scores);
     box.text = text;
+    box.unreadable = false;
     const bool quiet = std::exchange(m_board.scoreChangeSuppressed, write == Write::Quiet);
     onScoreTextChanged();
     m_board.scoreChangeSuppressed = quiet;
@@ -83,6 +85,9 @@ void Battle::settleTypedScores()
     for (ScoreBox &box : m_board.scores)
         box.typing = false;
     clampScores({Army::West, Army::East});
+    for (ScoreBox &box : m_board.scores)
+        box.unreadable = !isPlainNumber(box.text);
+    touch(Scores);
     updateForecast();
 }
 

@@ -34,6 +34,8 @@ struct PostView {
     BoxView time;       // enabled while a general awaits placement
     QString countdown;  // the tooltip of every part but the time box
     bool marked = false; // switched by the clock, or its typed time read, a moment ago
+    QString accessibleName;        // where the post is and how it stands
+    QString accessibleDescription; // who holds it, and when a general is due
 };
 
 struct ForecastView {
