@@ -21,7 +21,8 @@ void BoardTextBox::display(const BoxView &view)
     if (!view.enabled && hasFocus())
         parentWidget()->setFocus();
     setEnabled(view.enabled);
-    setToolTip(view.tooltip);
+    if (toolTip() != view.tooltip)
+        setToolTip(view.tooltip);
     if (view.cue == m_cue)
         return;
     const bool wasUnreadable = m_cue == TextCue::Unreadable;

@@ -93,7 +93,8 @@ QLabel *PostWidget::caption(const QString &name, QRect designed, qreal pointSize
 
 void PostWidget::display(const PostView &view, const QPixmap &tagPicture)
 {
-    setTitle(view.caption);
+    if (title() != view.caption)
+        setTitle(view.caption);
     setEnabled(view.shown);
     setVisible(view.shown);
     if (view.colour != m_colour) {
@@ -104,7 +105,8 @@ void PostWidget::display(const PostView &view, const QPixmap &tagPicture)
         colours.setColor(QPalette::WindowText, readableTextColour(view.colour));
         setPalette(colours);
     }
-    setToolTip(view.countdown);
+    if (toolTip() != view.countdown)
+        setToolTip(view.countdown);
     if (accessibleName() != view.accessibleName)
         setAccessibleName(view.accessibleName);
     if (accessibleDescription() != view.accessibleDescription)
