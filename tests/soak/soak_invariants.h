@@ -224,8 +224,9 @@ inline QString brokenElapsed(const Observed &o)
         return QStringLiteral("elapsedMinutes = %1").arg(b.elapsedMinutes);
     if (b.elapsedValid && b.elapsedText != formatMinutesHHMM(b.elapsedMinutes))
         return QStringLiteral("elapsed box \"%1\" for %2 minutes").arg(b.elapsedText).arg(b.elapsedMinutes);
-    if (b.elapsedTextUnreadable && (b.elapsedValid || b.elapsedText != QLatin1String("00:00")))
-        return QStringLiteral("elapsed box \"%1\" marked unreadable").arg(b.elapsedText);
+    // Text that could not be read leaves the last good time running, marked.
+    if (b.elapsedTextUnreadable && !b.elapsedValid)
+        return QStringLiteral("elapsed box \"%1\" marked unreadable while it is typed").arg(b.elapsedText);
     if ((o.elapsed.cue == TextCue::Unreadable) != b.elapsedTextUnreadable || o.elapsed.cue == TextCue::Armed)
         return QStringLiteral("elapsed box cue %1").arg(int(o.elapsed.cue));
     return {};
