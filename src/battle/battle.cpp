@@ -8,6 +8,8 @@
 #include "report/report.h"
 #include "roster/roster.h"
 
+#include <QStringBuilder>
+
 namespace vantor {
 
 Battle::Battle(Desktop &desktop, QObject *parent)
@@ -225,12 +227,13 @@ PostView Battle::post(int slot) const
     view.marked = post.marked;
     // What a screen reader says of the post: where it is and how it stands,
     // then who holds it and, while a general is awaited, when.
-    view.accessibleName = (armyOfSlot(slot) == Army::West ? QStringLiteral("西軍の") : QStringLiteral("東軍の"))
-                          + view.caption + QStringLiteral("：") + view.statusWord;
-    view.accessibleDescription = factionOf(look.namesFrom) + QStringLiteral("・") + view.generals.main.name;
-    if (view.time.enabled)
-        view.accessibleDescription += QStringLiteral("、配置予定 ") + (post.timeText.isEmpty() ? QStringLiteral("不明") : post.timeText)
-                                      + (post.countdown.isEmpty() ? QString() : QStringLiteral("（") + post.countdown + QStringLiteral("）"));
+    view.accessibleName = (armyOfSlot(slot) == Army::West ? u"西軍の" : u"東軍の") % view.caption % u"：" % view.statusWord;
+    view.accessibleDescription = factionOf(look.namesFrom) % u"・" % view.generals.main.name;
+    if (view.time.enabled) {
+        view.accessibleDescription += u"、配置予定 " % (post.timeText.isEmpty() ? QStringLiteral("不明") : post.timeText);
+        if (!post.countdown.isEmpty())
+            view.accessibleDescription += u"（" % post.countdown % u"）";
+    }
     return view;
 }
 

@@ -21,10 +21,18 @@ int mirrorSlot(int slot)
 
 QString postCaption(int slot)
 {
-    static const std::array<const char16_t *, 3> wings{u"左翼", u"中翼", u"右翼"};
-    static const std::array<const char16_t *, 3> lines{u"後詰", u"中備", u"先鋒"};
-    const int westSlot = armyOfSlot(slot) == Army::West ? slot : mirrorSlot(slot);
-    return QString::fromUtf16(wings[westSlot % 3]) + QString::fromUtf16(lines[westSlot / 3]);
+    // Made once: every redraw of a post asks for its name.
+    static const std::array<QString, SlotCount> captions = [] {
+        const std::array<const char16_t *, 3> wings{u"左翼", u"中翼", u"右翼"};
+        const std::array<const char16_t *, 3> lines{u"後詰", u"中備", u"先鋒"};
+        std::array<QString, SlotCount> all;
+        for (int s = 0; s < SlotCount; ++s) {
+            const int westSlot = armyOfSlot(s) == Army::West ? s : mirrorSlot(s);
+            all[s] = QString::fromUtf16(wings[westSlot % 3]) + QString::fromUtf16(lines[westSlot / 3]);
+        }
+        return all;
+    }();
+    return captions[slot];
 }
 
 Army holdingArmy(int slot, int status)

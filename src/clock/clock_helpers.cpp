@@ -4,9 +4,13 @@ namespace vantor {
 
 namespace {
 
-QString twoDigits(int value)
+// "HH:MM" from two counts, each shown by its last two digits; the countdowns
+// of every post are written with it once a minute.
+QString hoursAndMinutes(qint64 hours, qint64 minutes)
 {
-    return QStringLiteral("%1").arg(value, 2, 10, QLatin1Char('0'));
+    const auto digit = [](qint64 value) { return QChar(u'0' + char16_t(value % 10)); };
+    const QChar text[] = {digit(hours / 10 % 10), digit(hours), u':', digit(minutes / 10 % 10), digit(minutes)};
+    return QString(text, 5);
 }
 
 qint64 floorDiv(qint64 a, qint64 b)
@@ -19,12 +23,12 @@ qint64 floorDiv(qint64 a, qint64 b)
 
 QString clockText(QTime time)
 {
-    return twoDigits(time.hour()) + QLatin1Char(':') + twoDigits(time.minute());
+    return hoursAndMinutes(time.hour(), time.minute());
 }
 
 QString nextHourText(QTime time)
 {
-    return twoDigits((time.hour() + 1) % 24) + QLatin1Char(':') + twoDigits(time.minute());
+    return hoursAndMinutes((time.hour() + 1) % 24, time.minute());
 }
 
 int clockMinutes(QTime time)
@@ -44,8 +48,7 @@ QString formatMinutesHHMM(int minutes)
     if (hours > 99)
         hours -= 100 * floorDiv(hours, 100);
     // The sign is dropped and only the last two digits are kept.
-    const QString h = QString::number(qAbs(hours));
-    return (QStringLiteral("00") + h).right(2) + QLatin1Char(':') + twoDigits(mm);
+    return hoursAndMinutes(qAbs(hours), mm);
 }
 
 } // namespace vantor
