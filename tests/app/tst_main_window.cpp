@@ -220,8 +220,11 @@ private slots:
         elapsed->setFocus();
         QTest::keyClick(elapsed, Qt::Key_Z, Qt::ControlModifier);
         QCOMPARE(h.battle->displayMode(), DisplayMode::TagsAndEmblems);
+        auto *copied = h.find<QLabel>(QStringLiteral("copyReportNote"));
+        QVERIFY(!copied->isVisible());
         QTest::keyClick(elapsed, Qt::Key_C, Qt::ControlModifier);
         QCOMPARE(QGuiApplication::clipboard()->text(), h.battle->report());
+        QVERIFY(copied->isVisible()); // the player sees it was done
 
         h.battle->pressPost(0, Qt::LeftButton);
         h.desktop.answers = {false};
