@@ -3,9 +3,11 @@
 // the main window's first painted frame, after which the program ends.
 #include "start_marks.h"
 
-#include "app/main_window.h"
-#include "app/faction_chooser.h"
 #include "app/desktop_look.h"
+#include "app/faction_chooser.h"
+#include "app/main_window.h"
+#include "app/system_desktop.h"
+#include "battle/battle.h"
 
 #include <QApplication>
 #include <QPushButton>
@@ -21,18 +23,22 @@ int main(int argc, char *argv[])
     const auto isBoard = [](QWidget *w) { return qobject_cast<vantor::MainWindow *>(w) != nullptr; };
     vantor::MainWindow *board = nullptr;
     FirstEvent chooserShown(marks, "chooser-shown", QEvent::Show, isChooser);
-    FirstEvent chooserPainted(marks, "chooser-painted", QEvent::Paint, isChooser,
-                              [&board] { board->chooser().okButton->click(); });
+    FirstEvent chooserPainted(marks, "chooser-painted", QEvent::Paint, isChooser, [&board] {
+        board->chooser().findChild<QPushButton *>(QStringLiteral("okButton"))->click();
+    });
     FirstEvent boardPainted(marks, "window-painted", QEvent::Paint, isBoard, vantor::bench::endNow);
     for (QObject *watcher : {&chooserShown, &chooserPainted, &boardPainted})
         app.installEventFilter(watcher);
     vantor::setUpDesktopLook(app);
     marks.mark("desktop-look");
 
-    vantor::MainWindow window;
+    vantor::SystemDesktop desktop;
+    vantor::Battle battle(desktop);
+    vantor::MainWindow window(battle, desktop);
+    desktop.setMainWindow(&window);
     board = &window;
     marks.mark("window-built");
-    window.buildBoard();
+    window.chooseAndBuild();
     marks.mark("board-built");
     window.show();
     const int result = app.exec();
