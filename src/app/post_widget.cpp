@@ -13,6 +13,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyleOptionGroupBox>
+#include <QStylePainter>
 
 namespace vantor {
 
@@ -282,9 +283,16 @@ void PostWidget::focusOutEvent(QFocusEvent *event)
     QGroupBox::focusOutEvent(event);
 }
 
-void PostWidget::paintEvent(QPaintEvent *event)
+void PostWidget::paintEvent(QPaintEvent *)
 {
-    QGroupBox::paintEvent(event);
+    // The frame as a frame draws it, but for the style's own focus mark on the
+    // title: a post shows the keyboard's focus with its frame below, and only
+    // once the keyboard is in use.
+    QStyleOptionGroupBox frame;
+    initStyleOption(&frame);
+    frame.state &= ~QStyle::State_HasFocus;
+    QStylePainter(this).drawComplexControl(QStyle::CC_GroupBox, frame);
+
     const bool focusFrame = hasFocus() && m_keyboardCue;
     if (!m_marked && !focusFrame)
         return;
@@ -292,8 +300,6 @@ void PostWidget::paintEvent(QPaintEvent *event)
     // and around the post's name, which stays whole.
     QPainter painter(this);
     const QColor ink = palette().color(QPalette::WindowText);
-    QStyleOptionGroupBox frame;
-    initStyleOption(&frame);
     const QRect title = style()->subControlRect(QStyle::CC_GroupBox, &frame, QStyle::SC_GroupBoxLabel, this);
     painter.setClipRegion(QRegion(rect()).subtracted(title.adjusted(-2, 0, 2, 0)));
     if (m_marked) {
