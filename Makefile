@@ -39,8 +39,10 @@ run: build
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 
-package: build
-	cmake --build $(BUILD) --target package
+# Builds only what the package holds, not the tests, then packs it.
+package: deps $(BUILD)/CMakeCache.txt
+	cmake --build $(BUILD) -j $(JOBS) --target package_files
+	cd $(BUILD) && cpack --config CPackConfig.cmake
 
 # A sanitizer report, a leak at exit included, fails the run. Reports go to
 # files so that those of the real program started by the end-to-end tests,
