@@ -2,9 +2,10 @@
 # shipped: a position-independent executable (so ASLR moves the program too),
 # a canary against stack smashing, the checked variants of the string and
 # memory functions, and a read-only relocation table resolved at start.
-# Debug builds stay as they are: the sanitizers of `make check-asan` and the
-# libFuzzer build of `make fuzz` bring checks of their own and clash with
-# _FORTIFY_SOURCE, which also needs the optimiser to do anything.
+# Debug builds stay as they are but for PIE, which Debian's compiler makes
+# anyway: the sanitizers of `make check-asan` and the libFuzzer build of
+# `make fuzz` bring checks of their own and clash with _FORTIFY_SOURCE, which
+# also needs the optimiser to do anything.
 option(VANTOR_HARDEN "Build release-type configurations with the Debian hardening flags" ON)
 
 if(NOT VANTOR_HARDEN OR VANTOR_SANITIZE OR VANTOR_FUZZ)
