@@ -5,9 +5,12 @@
 #include <QApplication>
 #include <QDirIterator>
 #include <QIcon>
+#include <QImage>
+#include <QImageReader>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QPainter>
+#include <QPixmap>
 #include <QProxyStyle>
 #include <QPushButton>
 #include <QStyleOption>
@@ -34,8 +37,16 @@ QIcon programIcon()
         // The build renders the icon into folders named for their size:
         // ":/window-icon/32x32/apps/<app id>.png".
         const int side = file.section(QLatin1Char('/'), 2, 2).section(QLatin1Char('x'), 0, 0).toInt();
-        if (side > 0 && side <= LargestWindowIcon)
-            icon.addFile(file, QSize(side, side));
+        if (side <= 0 || side > LargestWindowIcon)
+            continue;
+        // Read as PNG and nothing else: left to guess, or even told the format,
+        // the reader loads every image plugin, JPEG's library among them, to
+        // ask each whether it can read the file.
+        QImageReader reader(file, "png");
+        reader.setAutoDetectImageFormat(false);
+        const QImage image = reader.read();
+        if (!image.isNull())
+            icon.addPixmap(QPixmap::fromImage(image));
     }
     return icon;
 }
