@@ -9,7 +9,8 @@
 // two commits say, alternately on the X server of DISPLAY, and takes the time
 // from the spawn to the moment the server maps the program's first window:
 // what a player waits for, seen from outside, so that the programs need no
-// marks of their own. Each program is killed as soon as its window is mapped.
+// marks of their own. Each program is killed as soon as its window is mapped,
+// so its CPU time and peak memory are those of the start up to then.
 //   startup_driver --first-window <runs> <program> <program>...
 #include "bench_timing.h"
 
@@ -212,6 +213,7 @@ private:
 
 struct FirstWindow {
     double ms = 0;
+    double cpuMs = 0;
     double peakMiB = 0;
 };
 
@@ -239,6 +241,9 @@ bool firstWindowOnce(XWatch &x, const char *program, FirstWindow &result)
         return false;
     }
     result.ms = (mapped - spawned) / 1e6;
+    // Killed at once, the program has spent hardly any CPU time after the map.
+    result.cpuMs = (usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) * 1e3
+                   + (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e3;
     result.peakMiB = usage.ru_maxrss / 1024.0;
     return true;
 }
@@ -248,7 +253,7 @@ int firstWindow(int runs, const std::vector<const char *> &programs)
     XWatch x;
     if (!x.open())
         return 1;
-    std::vector<std::vector<double>> times(programs.size()), peaks(programs.size());
+    std::vector<std::vector<double>> times(programs.size()), cpus(programs.size()), peaks(programs.size());
     for (int i = 0; i < runs; ++i) {
         // Every other round runs the programs in the opposite order, so that
         // none always follows the same one.
@@ -258,6 +263,7 @@ int firstWindow(int runs, const std::vector<const char *> &programs)
             if (!firstWindowOnce(x, programs[p], run))
                 return 1;
             times[p].push_back(run.ms);
+            cpus[p].push_back(run.cpuMs);
             peaks[p].push_back(run.peakMiB);
         }
     }
@@ -265,13 +271,15 @@ int firstWindow(int runs, const std::vector<const char *> &programs)
     for (size_t p = 0; p < programs.size(); ++p) {
         std::vector<double> sorted = times[p];
         std::sort(sorted.begin(), sorted.end());
-        std::printf("  %s\n    median %.1f ms after spawn (quartiles %.1f–%.1f, fastest %.1f), peak RSS %.1f MiB\n",
+        std::printf("  %s\n    median %.1f ms after spawn (quartiles %.1f–%.1f, fastest %.1f), %.1f ms CPU, "
+                    "peak RSS %.1f MiB\n",
                     programs[p], median(times[p]), sorted[sorted.size() / 4], sorted[sorted.size() * 3 / 4],
-                    sorted.front(), median(peaks[p]));
+                    sorted.front(), median(cpus[p]), median(peaks[p]));
     }
     for (size_t p = 1; p < programs.size(); ++p)
-        std::printf("  program %zu / program 1: %.3f× (median time), %+.1f MiB (median peak RSS)\n", p + 1,
-                    median(times[p]) / median(times[0]), median(peaks[p]) - median(peaks[0]));
+        std::printf("  program %zu / program 1: %.3f× (median time), %.3f× (median CPU), %+.1f MiB (median peak RSS)\n",
+                    p + 1, median(times[p]) / median(times[0]), median(cpus[p]) / median(cpus[0]),
+                    median(peaks[p]) - median(peaks[0]));
     return 0;
 }
 
