@@ -46,15 +46,19 @@ else
     fail "appstreamcli validate: $report"
 fi
 
-# The manual page renders without a complaint from man and documents every
-# option the program's own --help lists, so neither can drift from the other.
+# The manual page renders without a complaint from man, on a UTF-8 terminal
+# and on a plain ASCII one, and documents every option the program's own
+# --help lists, so neither can drift from the other.
 MANUAL=$PREFIX/share/man/man1/vantor.1.gz
 if command -v man >/dev/null; then
-    if manual=$(MANWIDTH=80 man --warnings -l "$MANUAL" 2>"$PREFIX.man-warnings") && [ ! -s "$PREFIX.man-warnings" ]; then
-        pass "man renders the manual page without warnings"
-    else
-        fail "man on the manual page: $(cat "$PREFIX.man-warnings")"
-    fi
+    for locale in C.UTF-8 C; do
+        if manual=$(LC_ALL=$locale MANWIDTH=80 man --warnings -l "$MANUAL" 2>"$PREFIX.man-warnings") &&
+            [ ! -s "$PREFIX.man-warnings" ]; then
+            pass "man renders the manual page without warnings in the $locale locale"
+        else
+            fail "man on the manual page in the $locale locale: $(cat "$PREFIX.man-warnings")"
+        fi
+    done
 else
     manual=$(gzip -dc "$MANUAL" | sed 's/\\-/-/g')
 fi
