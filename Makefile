@@ -4,6 +4,7 @@
 # make check-asan - every test again, built with AddressSanitizer, UBSan and LeakSanitizer
 # make fuzz  - each libFuzzer target for FUZZ_SECONDS seconds (clang)
 # make bench - the benchmarks of BENCHMARKS.md, from a Release build
+# make bench-against BENCH_REF=<commit> - the first window's time against that commit's build
 # make soak  - SOAK_DAYS simulated days of random play (SOAK_SEED replays a run)
 # make windows      - dist/vantor-<version>-windows-x64.zip, cross-built with MinGW-w64
 # make test-windows - the Qt Test suite and a smoke of vantor.exe under Wine
@@ -14,10 +15,11 @@ FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 60
 FUZZ_TARGETS := $(basename $(notdir $(wildcard fuzz/fuzz_*.cpp)))
 BENCH_BUILD ?= build-bench
+BENCH_REF ?= 3ffe2e0
 SOAK_DAYS ?= 30
 WINDOWS_BUILD ?= build-windows
 
-.PHONY: run test package build deps bench soak check-asan fuzz clean
+.PHONY: run test package build deps bench bench-against soak check-asan fuzz clean
 
 deps:
 	@scripts/install-deps
@@ -39,8 +41,10 @@ run: build
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 
-package: build
-	cmake --build $(BUILD) --target package
+# Builds only what the package holds, not the tests, then packs it.
+package: deps $(BUILD)/CMakeCache.txt
+	cmake --build $(BUILD) -j $(JOBS) --target package_files
+	cd $(BUILD) && cpack --config CPackConfig.cmake
 
 # A sanitizer report, a leak at exit included, fails the run. Reports go to
 # files so that those of the real program started by the end-to-end tests,
@@ -84,6 +88,20 @@ $(BENCH_BUILD)/CMakeCache.txt: | deps
 bench: deps $(BENCH_BUILD)/CMakeCache.txt
 	cmake --build $(BENCH_BUILD) -j $(JOBS) --target vantor bench_rules bench_window bench_start_bare bench_start_vantor bench_start_chooser bench_startup
 	bench/run-benchmarks.sh $(BENCH_BUILD)
+
+# The commit's source is exported (git archive) and built beside the bench
+# tree once; both programs then start in turn on one Xvfb (ROUNDS rounds of
+# STARTUP_RUNS starts each).
+BENCH_REF_DIR = $(BENCH_BUILD)/ref-$(shell git rev-parse --short=12 $(BENCH_REF))
+bench-against: deps $(BENCH_BUILD)/CMakeCache.txt
+	cmake --build $(BENCH_BUILD) -j $(JOBS) --target vantor bench_startup
+	@if [ ! -f $(BENCH_REF_DIR)/build/CMakeCache.txt ]; then \
+	  rm -rf $(BENCH_REF_DIR) && mkdir -p $(BENCH_REF_DIR)/source && \
+	  git archive $(BENCH_REF) | tar -x -C $(BENCH_REF_DIR)/source && \
+	  cmake -S $(BENCH_REF_DIR)/source -B $(BENCH_REF_DIR)/build -DCMAKE_BUILD_TYPE=Release; \
+	fi
+	cmake --build $(BENCH_REF_DIR)/build -j $(JOBS) --target vantor
+	bench/run-benchmarks.sh $(BENCH_BUILD) --against $(BENCH_REF_DIR)/build/src/app/vantor
 
 soak: deps $(BENCH_BUILD)/CMakeCache.txt
 	cmake --build $(BENCH_BUILD) -j $(JOBS) --target soak

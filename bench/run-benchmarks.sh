@@ -4,6 +4,11 @@
 # Xvfb, and the idle CPU of the real program under Xvfb.
 #   bench/run-benchmarks.sh <build dir>
 # STARTUP_RUNS (default 21) and IDLE_SECONDS (default 60) shorten a trial run.
+#
+# With --against, only the time to the real program's first window, side by
+# side with another build of it (make bench-against), ROUNDS (default 3)
+# rounds of STARTUP_RUNS (default 15) interleaved starts on one Xvfb:
+#   bench/run-benchmarks.sh <build dir> --against <other vantor program>
 set -euo pipefail
 
 build=$(cd "${1:?usage: $0 <build dir>}" && pwd)
@@ -52,9 +57,23 @@ idle_under_x() {
   echo "  vantor binary: peak RSS ${hwm} KiB, RSS after the idle minute ${rss} KiB"
 }
 
+if [ "${2:-}" = "--against" ]; then
+  other=$(realpath "${3:?usage: $0 <build dir> --against <other vantor program>}")
+  echo "== First window, $other (program 1) against $build/src/app/vantor (program 2)"
+  echo "  load average at start: $(cut -d' ' -f1-3 /proc/loadavg)"
+  xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp" env QT_QPA_PLATFORM=xcb bash -c '
+    for round in $(seq "$1"); do "$2" --first-window "$3" "$4" "$5"; done' \
+    rounds "${ROUNDS:-3}" "$build/bench/bench_startup" "${STARTUP_RUNS:-15}" "$other" "$build/src/app/vantor"
+  echo "  load average at the end: $(cut -d' ' -f1-3 /proc/loadavg)"
+  exit 0
+fi
+
 if [ "${2:-}" = "--under-x" ]; then
   echo "== Start-up under Xvfb"
   QT_QPA_PLATFORM=xcb "$build/bench/bench_startup" "$runs" "$build/bench/bench_start_bare" "$build/bench/bench_start_vantor" "$build/bench/bench_start_chooser" 2>/dev/null
+  echo
+  echo "== First window of the real program under Xvfb, against the bare window"
+  QT_QPA_PLATFORM=xcb "$build/bench/bench_startup" --first-window "$runs" "$build/bench/bench_start_bare" "$build/src/app/vantor"
   echo
   echo "== Idle"
   QT_QPA_PLATFORM=xcb idle_under_x

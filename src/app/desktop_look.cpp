@@ -5,29 +5,80 @@
 #include <QApplication>
 #include <QDirIterator>
 #include <QIcon>
+#include <QImage>
+#include <QImageReader>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QPainter>
+#include <QPixmap>
 #include <QProxyStyle>
 #include <QPushButton>
 #include <QStyleOption>
 #include <QTranslator>
 #include <QWidget>
+#include <QWindow>
 
 namespace vantor {
 
 namespace {
 
-// Every size the build rendered, so that the taskbar and the title bar each
-// take a sharp one rather than a scaled copy.
+// The sizes a window icon is shown at: title bars and taskbars take 16 to 32
+// pixels, window switchers up to 64, on screens of up to twice the density.
+// Larger pictures are for the menu and the software centre, which take them
+// from the installed icon theme instead.
+constexpr int LargestWindowIcon = 64;
+
 QIcon programIcon()
 {
     QIcon icon;
     QDirIterator sizes(QStringLiteral(":/window-icon"), QDir::Files, QDirIterator::Subdirectories);
-    while (sizes.hasNext())
-        icon.addFile(sizes.next());
+    while (sizes.hasNext()) {
+        const QString file = sizes.next();
+        // The build renders the icon into folders named for their size:
+        // ":/window-icon/32x32/apps/<app id>.png".
+        const int side = file.section(QLatin1Char('/'), 2, 2).section(QLatin1Char('x'), 0, 0).toInt();
+        if (side <= 0 || side > LargestWindowIcon)
+            continue;
+        // Read as PNG and nothing else: left to guess, or even told the format,
+        // the reader loads every image plugin, JPEG's library among them, to
+        // ask each whether it can read the file.
+        QImageReader reader(file, "png");
+        reader.setAutoDetectImageFormat(false);
+        const QImage image = reader.read();
+        if (!image.isNull())
+            icon.addPixmap(QPixmap::fromImage(image));
+    }
     return icon;
 }
+
+// Decoding the icon and handing every size to the window system was a fifth
+// of the work before the first window appeared. The icon is not needed to
+// use the window, so it is given once the first window is on screen and its
+// first frame drawn; until then the desktop shows the icon of the menu entry
+// (or, on Windows, the one in the executable).
+class IconOnceShown : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Expose && watched->isWindowType()
+            && static_cast<QWindow *>(watched)->isExposed() && !m_done) {
+            m_done = true;
+            // Queued: the exposed window paints its first frame before this runs.
+            QMetaObject::invokeMethod(this, [this] {
+                QApplication::setWindowIcon(programIcon());
+                qApp->removeEventFilter(this);
+                deleteLater();
+            }, Qt::QueuedConnection);
+        }
+        return false;
+    }
+
+private:
+    bool m_done = false;
+};
 
 // The classic style draws check boxes at one size whatever their caption's; on
 // a scaled board the box and the gap beside it grow and shrink with the text,
@@ -105,7 +156,7 @@ private:
 void setUpDesktopLook(QApplication &app)
 {
     app.setStyle(new IndicatorsFollowTheirText(QStringLiteral("Windows")));
-    QApplication::setWindowIcon(programIcon());
+    app.installEventFilter(new IconOnceShown(&app));
     QGuiApplication::setDesktopFileName(QStringLiteral(VANTOR_APP_ID));
 
     // IPAGothic is fixed-width like the design font; the others are the

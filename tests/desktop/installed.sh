@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # Installs the build into a private prefix the way a player building from
 # source would, checks the installed menu and software-centre entries with the
-# desktop's own validators, then starts the installed program, from elsewhere,
-# on its own X server: its window must carry the icon and the window class
-# that its menu entry names.
+# desktop's own validators and the manual page against the program's --help,
+# then starts the installed program, from elsewhere, on its own X server: its
+# window must carry the icon and the window class that its menu entry names.
 #   installed.sh BUILD_DIR PREFIX APP_ID
 set -u
 HERE=$(cd "$(dirname "$0")" && pwd)
@@ -46,6 +46,28 @@ else
     fail "appstreamcli validate: $report"
 fi
 
+# The manual page renders without a complaint from man, on a UTF-8 terminal
+# and on a plain ASCII one, and documents every option the program's own
+# --help lists, so neither can drift from the other.
+MANUAL=$PREFIX/share/man/man1/vantor.1.gz
+if command -v man >/dev/null; then
+    for locale in C.UTF-8 C; do
+        if manual=$(LC_ALL=$locale MANWIDTH=80 man --warnings -l "$MANUAL" 2>"$PREFIX.man-warnings") &&
+            [ ! -s "$PREFIX.man-warnings" ]; then
+            pass "man renders the manual page without warnings in the $locale locale"
+        else
+            fail "man on the manual page in the $locale locale: $(cat "$PREFIX.man-warnings")"
+        fi
+    done
+else
+    manual=$(gzip -dc "$MANUAL" | sed 's/\\-/-/g')
+fi
+options=$("$PREFIX/bin/vantor" --help | grep -oE '(^|[ ,])--?[a-z][a-z-]*' | tr -d ' ,' | sort -u)
+[ -n "$options" ] || fail "vantor --help lists no options"
+for option in $options; do
+    grep -qe "$option" <<<"$manual" || fail "the manual page does not document $option, which --help lists"
+done
+
 start_x
 APP=$PREFIX/bin/vantor
 cd "$WORK" || fatal "cannot enter $WORK"
@@ -53,7 +75,13 @@ start_app
 CHOOSER=$(wait_window '^勢力選択$')
 [ -n "$CHOOSER" ] || { cat "$WORK/app.log"; fatal "the installed program shows no window"; }
 
-icons=$(xprop -id "$CHOOSER" _NET_WM_ICON | grep -o 'Icon ([0-9]* x [0-9]*)' | tr '\n' ' ')
+# The icon is given once the window is on screen, a moment after it appears.
+icons=""
+for _ in $(seq 50); do
+    icons=$(xprop -id "$CHOOSER" _NET_WM_ICON | grep -o 'Icon ([0-9]* x [0-9]*)' | tr '\n' ' ')
+    [ -n "$icons" ] && break
+    sleep 0.1
+done
 for size in 16 32; do
     if grep -q "Icon ($size x $size)" <<<"$icons"; then
         pass "the window carries a $size px icon"
