@@ -67,7 +67,7 @@ export_by_button() {
 }
 
 await_chooser() {
-    CHOOSER=$(wait_window "$CHOOSER_TITLE")
+    CHOOSER=$(wait_window "$CHOOSER_TITLE" "${CHOOSER_WAIT:-15}")
     [ -n "$CHOOSER" ] || fatal "the chooser 勢力選択 did not appear"
     if [ -n "$(visible_window "$BOARD_TITLE")" ]; then
         fail "the board is visible before the chooser was answered"

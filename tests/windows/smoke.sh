@@ -50,6 +50,8 @@ read_clipboard() {
 
 scenario_wine_smoke() {
     WEST_FACTION=徳川家 EAST_FACTION=北条家
+    # Wine's first start of a program, its prefix cold, takes a while.
+    CHOOSER_WAIT=60
     await_chooser
     press "$CHOOSER" Return
     await_board "Vantor　徳川家×北条家　合戦状況"
