@@ -46,7 +46,7 @@ include(CPack)
 # builds this rather than every test. A new install() rule names its target
 # here.
 add_custom_target(package_files)
-add_dependencies(package_files vantor vantor_docs)
+add_dependencies(package_files vantor vantor_docs vantor_icons)
 # cpack runs the build tree's "preinstall" target first, which would build
 # every test; installing needs only what package_files built. (`make install`
 # in the build tree therefore no longer builds first; `make build` does.)
