@@ -69,8 +69,10 @@ start_app_at_clock() {
     local faketime=/usr/lib/x86_64-linux-gnu/faketime/libfaketime.so.1
     [ -f "$faketime" ] || { log "SKIP: libfaketime is not installed"; exit $SKIP; }
     [ -x "$APP" ] || fatal "no program at $APP (build the target vantor first)"
+    # A sanitized build wants its runtime first among the libraries; the clock's
+    # comes first here, which is harmless to it.
     LD_PRELOAD=$faketime FAKETIME_TIMESTAMP_FILE=$1 FAKETIME_NO_CACHE=1 FAKETIME_DONT_FAKE_MONOTONIC=1 \
-        "$APP" >"$WORK/app.log" 2>&1 &
+        ASAN_OPTIONS=${ASAN_OPTIONS:+$ASAN_OPTIONS:}verify_asan_link_order=0 "$APP" >"$WORK/app.log" 2>&1 &
     APP_PID=$!
 }
 
@@ -79,8 +81,14 @@ app_running() { kill -0 "$APP_PID" 2>/dev/null; }
 # The id of the first visible window whose title matches the pattern, or nothing
 # after the timeout.
 wait_window() {
-    local pattern=$1 seconds=${2:-15}
-    timeout "$seconds" xdotool search --sync --onlyvisible --name "$pattern" 2>/dev/null | head -n 1
+    # Asked afresh each time: a search that meets a window vanishing under it
+    # (the chooser closing as the board opens) ends with an X error.
+    local pattern=$1 deadline=$((SECONDS + ${2:-15})) id
+    while [ "$SECONDS" -lt "$deadline" ]; do
+        id=$(xdotool search --onlyvisible --name "$pattern" 2>/dev/null | head -n 1)
+        [ -n "$id" ] && { echo "$id"; return 0; }
+        sleep 0.1
+    done
 }
 
 visible_window() { xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1; }
