@@ -6,6 +6,7 @@
 # make bench - the benchmarks of BENCHMARKS.md, from a Release build
 # make bench-against BENCH_REF=<commit> - the first window's time against that commit's build
 # make soak  - SOAK_DAYS simulated days of random play (SOAK_SEED replays a run)
+# make soak-window - a simulated day of the real program under Xvfb, its memory hour by hour
 # make windows      - dist/vantor-<version>-windows-x64.zip, cross-built with MinGW-w64
 # make test-windows - the Qt Test suite and a smoke of vantor.exe under Wine
 BUILD ?= build
@@ -19,7 +20,7 @@ BENCH_REF ?= 3ffe2e0
 SOAK_DAYS ?= 30
 WINDOWS_BUILD ?= build-windows
 
-.PHONY: run test package build deps bench bench-against soak check-asan fuzz clean
+.PHONY: run test package build deps bench bench-against soak soak-window check-asan fuzz clean
 
 deps:
 	@scripts/install-deps
@@ -106,6 +107,12 @@ bench-against: deps $(BENCH_BUILD)/CMakeCache.txt
 soak: deps $(BENCH_BUILD)/CMakeCache.txt
 	cmake --build $(BENCH_BUILD) -j $(JOBS) --target soak
 	$(BENCH_BUILD)/bench/soak --days $(SOAK_DAYS) $(if $(SOAK_SEED),--seed $(SOAK_SEED))
+
+# About ten seconds for each simulated hour (SOAK_HOURS, 24 by default).
+SOAK_HOURS ?= 24
+soak-window: deps $(BENCH_BUILD)/CMakeCache.txt
+	cmake --build $(BENCH_BUILD) -j $(JOBS) --target vantor
+	bench/window-day.sh $(BENCH_BUILD)/src/app/vantor $(SOAK_HOURS)
 
 # The first run builds Qt for Windows into ~/.cache/vantor (about an hour on
 # two cores); later runs reuse it.
