@@ -143,9 +143,9 @@ void PostWidget::setDisplayMode(DisplayMode mode)
     m_tagCaption->setVisible(shown.tagCaption);
     m_tagPicture->setVisible(shown.tagPicture);
     m_detailsMainName->setVisible(shown.detailsMainName);
-    m_mainDetails->setVisible(shown.mainGeneralDetails);
+    m_mainDetails->setVisible(shown.mainDetails);
     m_detailsViceName->setVisible(shown.detailsViceName);
-    m_viceDetails->setVisible(shown.viceGeneralDetails);
+    m_viceDetails->setVisible(shown.viceDetails);
 }
 
 void PostWidget::setScale(qreal scale)

@@ -7,8 +7,8 @@ enum class DisplayMode { NamesAndStatus, TagsAndEmblems, GeneralDetails };
 
 // Which parts of a post are shown; parts that share a place never together.
 struct DisplayVisibility {
-    bool mainName, viceName, statusCaption, tagCaption, tagPicture, detailsMainName, mainGeneralDetails,
-        detailsViceName, viceGeneralDetails;
+    bool mainName, viceName, statusCaption, tagCaption, tagPicture, detailsMainName, mainDetails,
+        detailsViceName, viceDetails;
     friend bool operator==(const DisplayVisibility &, const DisplayVisibility &) = default;
 };
 

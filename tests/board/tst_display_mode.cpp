@@ -30,11 +30,11 @@ private slots:
         for (DisplayMode mode : {DisplayMode::NamesAndStatus, DisplayMode::TagsAndEmblems, DisplayMode::GeneralDetails}) {
             const DisplayVisibility v = displayModeVisibility(mode);
             QVERIFY(!(v.mainName && v.detailsMainName));
-            QVERIFY(!(v.viceName && v.mainGeneralDetails));
+            QVERIFY(!(v.viceName && v.mainDetails));
             QVERIFY(!(v.viceName && v.detailsViceName));
-            QVERIFY(!(v.statusCaption && v.viceGeneralDetails));
+            QVERIFY(!(v.statusCaption && v.viceDetails));
             QVERIFY(!(v.statusCaption && v.tagCaption));
-            QVERIFY(!(v.tagCaption && v.viceGeneralDetails));
+            QVERIFY(!(v.tagCaption && v.viceDetails));
         }
     }
 };
